@@ -1,0 +1,9 @@
+// tarnwick: the same pendulum in a double-buffered window with back-face
+// culling, one model step every 10 ms tick; toolkit options on its command
+// line, such as -geometry, apply.
+#include "program_startup.h"
+
+int main(int argc, char **argv)
+{
+    return runProgram(tarnwickProfile, argc, argv);
+}

@@ -1,0 +1,16 @@
+// The settings in which the two programs differ; each runs with one row,
+// fixed for its whole run.
+#pragma once
+
+#include "scene_renderer.h"
+
+struct VariantProfile {
+    bool initToolkitFromCommandLine; // hand argc/argv to glutInit, so toolkit options apply
+    bool requestDisplayMode;         // call glutInitDisplayMode, else keep the toolkit's default
+    unsigned int displayMode;        // the GLUT mode bits requested when requestDisplayMode is set
+    SceneStyle scene;                // material, culling and frame presentation
+    unsigned int timerPeriodMs;      // delay before each re-armed tick, ms
+};
+
+extern const VariantProfile velmoraProfile;
+extern const VariantProfile tarnwickProfile;

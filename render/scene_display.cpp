@@ -1,0 +1,42 @@
+#include "scene_renderer.h"
+#include "scene_style.h"
+
+#include "pendulum_model.h"
+
+#include <GL/freeglut.h>
+
+static const GLfloat bobColour[4] = {1.0f, 0.0f, 0.0f, 0.0f}; // material of rod and bob, RGBA
+
+// The camera lives in the projection matrix, so the modelview matrix starts
+// each frame as identity and the overlay sits on the world plane z = -1.
+void displayScene()
+{
+    const double L = SimulationConstants::rodLength;
+    const PendulumState &pendulum = pendulumState();
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+
+    drawText(-0.8f, 0.8f, "OpenGL");
+    drawText(-0.9f, 0.7f, "t=");
+    drawText(-0.8f, 0.7f, pendulum.timeText);
+
+    glMaterialfv(GL_FRONT_AND_BACK, sceneStyle().materialParameter, bobColour);
+
+    // Rotate about the pivot at (0, L, 0); the bob hangs at the origin.
+    glTranslated(0.0, L, 0.0);
+    glRotated(pendulum.angleDeg, 0.0, 0.0, 1.0);
+    glTranslated(0.0, -L, 0.0);
+
+    glBegin(GL_LINES);
+    glVertex3d(0.0, L, 0.0);
+    glVertex3d(0.0, 0.0, 0.0);
+    glEnd();
+
+    glutSolidSphere(L / 10.0, 30, 30);
+
+    if (sceneStyle().presentation == FramePresentation::swapBuffers)
+        glutSwapBuffers();
+    else
+        glFlush();
+}

@@ -1,0 +1,13 @@
+#include "scene_style.h"
+
+static SceneStyle style = {GL_DIFFUSE, false, FramePresentation::flush}; // replaced at start-up
+
+void useSceneStyle(const SceneStyle &chosen)
+{
+    style = chosen;
+}
+
+const SceneStyle &sceneStyle()
+{
+    return style;
+}

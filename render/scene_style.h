@@ -1,0 +1,6 @@
+// The style chosen at start-up, shared by the render layer's files.
+#pragma once
+
+#include "scene_renderer.h"
+
+const SceneStyle &sceneStyle();

@@ -1,0 +1,22 @@
+#include "scene_renderer.h"
+
+#include "pendulum_model.h"
+
+#include <GL/glu.h>
+
+void reshapeView(int width, int height)
+{
+    const double L = SimulationConstants::rodLength;
+    // A window can be reshaped to height 0; keep the aspect ratio finite.
+    const int aspectHeight = height < 1 ? 1 : height;
+
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(30.0, static_cast<double>(width) / static_cast<double>(aspectHeight), 1.0, 100.0);
+    // The camera goes onto the projection matrix: displayScene resets the modelview.
+    gluLookAt(0.0, L / 2.0, 3.0, 0.0, L / 2.0, 0.0, 0.0, 1.0, 0.0);
+    glMatrixMode(GL_MODELVIEW);
+
+    displayScene();
+}

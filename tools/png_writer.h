@@ -1,0 +1,6 @@
+// Writes an Image as an 8-bit RGB PNG file.
+#pragma once
+
+#include "x_harness.h"
+
+bool writePng(const Image &image, const char *path);

@@ -1,0 +1,36 @@
+// Runs a program under a private Xvfb for a moment and writes a PNG of its
+// window: window_screenshot PROGRAM OUTPUT.png [MILLISECONDS]
+#include "png_writer.h"
+#include "x_harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM OUTPUT.png [MILLISECONDS]\n", argv[0]);
+        return 2;
+    }
+    const int runMs = argc > 3 ? std::atoi(argv[3]) : 600;
+    XServer server;
+    if (!startXServer(server)) {
+        std::fprintf(stderr, "%s: cannot start Xvfb\n", argv[0]);
+        return 1;
+    }
+    Display *dpy = connectTo(server);
+    const pid_t program = launchProgram(server, {argv[1]});
+    const Window window = dpy != nullptr ? waitForWindow(dpy, "Velmora", 10000) : 0;
+    bool written = false;
+    if (window != 0) {
+        sleepMs(runMs);
+        written = writePng(captureWindow(dpy, window), argv[2]);
+    }
+    killProgram(program);
+    if (dpy != nullptr)
+        XCloseDisplay(dpy);
+    stopXServer(server);
+    if (!written)
+        std::fprintf(stderr, "%s: no window of %s captured\n", argv[0], argv[1]);
+    return written ? 0 : 1;
+}

@@ -1,0 +1,228 @@
+#include "x_harness.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+void sleepMs(int ms)
+{
+    timespec delay = {ms / 1000, (ms % 1000) * 1000000L};
+    while (nanosleep(&delay, &delay) != 0 && errno == EINTR) {
+    }
+}
+
+static void execWithEnv(const std::vector<std::string> &argv, const std::vector<std::string> &env)
+{
+    for (const std::string &entry : env)
+        putenv(strdup(entry.c_str()));
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+bool startXServer(XServer &server, const char *screen)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    const pid_t pid = fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        close(fds[0]);
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDERR_FILENO);
+        execWithEnv({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"}, {});
+    }
+    close(fds[1]);
+    // Xvfb writes the display number it chose once it accepts connections.
+    std::string number;
+    pollfd ready = {fds[0], POLLIN, 0};
+    char c;
+    while (poll(&ready, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty()) {
+        killProgram(pid);
+        return false;
+    }
+    server.pid = pid;
+    server.display = ":" + number;
+    return true;
+}
+
+void stopXServer(XServer &server)
+{
+    if (server.pid > 0)
+        killProgram(server.pid);
+    server.pid = -1;
+}
+
+pid_t launchProgram(const XServer &server, const std::vector<std::string> &argv,
+                    const std::vector<std::string> &extraEnv)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::vector<std::string> env = {"DISPLAY=" + server.display, "LIBGL_ALWAYS_SOFTWARE=1"};
+        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+        execWithEnv(argv, env);
+    }
+    return pid;
+}
+
+int waitForExit(pid_t pid, int timeoutMs)
+{
+    for (int waited = 0;; waited += 10) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return status;
+        if (waited >= timeoutMs)
+            return -1;
+        sleepMs(10);
+    }
+}
+
+void killProgram(pid_t pid)
+{
+    if (waitForExit(pid, 0) != -1)
+        return;
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+static int errorCount = 0; // X errors seen on harness connections
+
+static int countXError(Display *, XErrorEvent *)
+{
+    ++errorCount;
+    return 0;
+}
+
+Display *connectTo(const XServer &server)
+{
+    XSetErrorHandler(countXError);
+    return XOpenDisplay(server.display.c_str());
+}
+
+int xErrorCount()
+{
+    return errorCount;
+}
+
+std::string windowTitle(Display *dpy, Window window)
+{
+    char *name = nullptr;
+    std::string title;
+    if (XFetchName(dpy, window, &name) && name != nullptr)
+        title = name;
+    if (name != nullptr)
+        XFree(name);
+    return title;
+}
+
+static Window findViewable(Display *dpy, const char *title)
+{
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count))
+        return 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(dpy, children[i], &attributes) && attributes.map_state == IsViewable &&
+            windowTitle(dpy, children[i]) == title)
+            found = children[i];
+    }
+    if (children != nullptr)
+        XFree(children);
+    return found;
+}
+
+Window waitForWindow(Display *dpy, const char *title, int timeoutMs)
+{
+    for (int waited = 0; waited <= timeoutMs; waited += 10) {
+        if (const Window window = findViewable(dpy, title))
+            return window;
+        sleepMs(10);
+    }
+    return 0;
+}
+
+WindowGeometry windowGeometry(Display *dpy, Window window)
+{
+    WindowGeometry geometry = {0, 0, 0, 0};
+    XWindowAttributes attributes;
+    Window child;
+    if (XGetWindowAttributes(dpy, window, &attributes)) {
+        geometry.width = attributes.width;
+        geometry.height = attributes.height;
+        XTranslateCoordinates(dpy, window, DefaultRootWindow(dpy), 0, 0, &geometry.x, &geometry.y, &child);
+    }
+    return geometry;
+}
+
+// XGetImage of a window needs the area to lie on screen, and a window placed
+// at the toolkit's default position starts at (-1, -1): the part off screen
+// is left black.
+Image captureWindow(Display *dpy, Window window)
+{
+    Image image;
+    const WindowGeometry geometry = windowGeometry(dpy, window);
+    const int left = geometry.x < 0 ? -geometry.x : 0;
+    const int top = geometry.y < 0 ? -geometry.y : 0;
+    const int right = std::min(geometry.width, DisplayWidth(dpy, DefaultScreen(dpy)) - geometry.x);
+    const int bottom = std::min(geometry.height, DisplayHeight(dpy, DefaultScreen(dpy)) - geometry.y);
+    if (right - left < 1 || bottom - top < 1)
+        return image;
+    XImage *x = XGetImage(dpy, window, left, top, static_cast<unsigned int>(right - left),
+                          static_cast<unsigned int>(bottom - top), AllPlanes, ZPixmap);
+    if (x == nullptr)
+        return image;
+    image.width = geometry.width;
+    image.height = geometry.height;
+    image.pixels.assign(static_cast<size_t>(image.width) * image.height, Rgb{0, 0, 0});
+    for (int y = top; y < bottom; ++y)
+        for (int px = left; px < right; ++px) {
+            const unsigned long p = XGetPixel(x, px - left, y - top);
+            image.pixels[static_cast<size_t>(y) * image.width + px] = {
+                static_cast<unsigned char>((p & x->red_mask) >> 16),
+                static_cast<unsigned char>((p & x->green_mask) >> 8),
+                static_cast<unsigned char>(p & x->blue_mask)};
+        }
+    XDestroyImage(x);
+    return image;
+}
+
+void requestClose(Display *dpy, Window window)
+{
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, window, False, NoEventMask, &event);
+    XFlush(dpy);
+}
+
+void resizeWindow(Display *dpy, Window window, int width, int height)
+{
+    XResizeWindow(dpy, window, static_cast<unsigned int>(width), static_cast<unsigned int>(height));
+    XSync(dpy, False);
+}

@@ -1,0 +1,60 @@
+// Runs the programs under a private Xvfb server with Mesa's software renderer
+// and looks at their windows through Xlib: the shared driver of the end-to-end
+// tests, the screenshot tool and the benchmarks.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+struct XServer {
+    pid_t pid = -1;
+    std::string display; // ":N"
+};
+
+// Starts Xvfb on a free display number; false if it cannot start.
+bool startXServer(XServer &server, const char *screen = "1280x1024x24");
+void stopXServer(XServer &server);
+
+// Starts argv[0] with DISPLAY set to the server and software GL; extraEnv
+// holds "NAME=value" entries. Returns the child's pid, or -1.
+pid_t launchProgram(const XServer &server, const std::vector<std::string> &argv,
+                    const std::vector<std::string> &extraEnv = {});
+
+// Waits up to timeoutMs for the process to end; returns its wait status, or -1
+// if it is still running.
+int waitForExit(pid_t pid, int timeoutMs);
+// Kills the process if it still runs and reaps it.
+void killProgram(pid_t pid);
+
+// Opens a connection whose X errors are counted rather than fatal.
+Display *connectTo(const XServer &server);
+int xErrorCount();
+
+// The first viewable top-level window titled title, or 0 after timeoutMs.
+Window waitForWindow(Display *dpy, const char *title, int timeoutMs);
+std::string windowTitle(Display *dpy, Window window);
+
+struct WindowGeometry {
+    int x, y;          // top-left corner in root coordinates, pixels
+    int width, height; // pixels
+};
+WindowGeometry windowGeometry(Display *dpy, Window window);
+
+struct Rgb {
+    unsigned char r, g, b;
+};
+struct Image {
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels; // row-major from the top-left
+    const Rgb &at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Image captureWindow(Display *dpy, Window window);
+
+// Sends WM_DELETE_WINDOW, as a window manager does when the user closes it.
+void requestClose(Display *dpy, Window window);
+void resizeWindow(Display *dpy, Window window, int width, int height);
+
+void sleepMs(int ms);
