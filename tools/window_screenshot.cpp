@@ -27,8 +27,7 @@ int main(int argc, char **argv)
         written = writePng(captureWindow(dpy, window), argv[2]);
     }
     killProgram(program);
-    if (dpy != nullptr)
-        XCloseDisplay(dpy);
+    disconnect(dpy);
     stopXServer(server);
     if (!written)
         std::fprintf(stderr, "%s: no window of %s captured\n", argv[0], argv[1]);

@@ -1,5 +1,7 @@
 #include "x_harness.h"
 
+#include <X11/Xlib.h>
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -118,6 +120,12 @@ Display *connectTo(const XServer &server)
     return XOpenDisplay(server.display.c_str());
 }
 
+void disconnect(Display *dpy)
+{
+    if (dpy != nullptr)
+        XCloseDisplay(dpy);
+}
+
 int xErrorCount()
 {
     return errorCount;
@@ -221,8 +229,8 @@ void requestClose(Display *dpy, Window window)
     XFlush(dpy);
 }
 
-void resizeWindow(Display *dpy, Window window, int width, int height)
+void moveResizeWindow(Display *dpy, Window window, int x, int y, int width, int height)
 {
-    XResizeWindow(dpy, window, static_cast<unsigned int>(width), static_cast<unsigned int>(height));
+    XMoveResizeWindow(dpy, window, x, y, static_cast<unsigned int>(width), static_cast<unsigned int>(height));
     XSync(dpy, False);
 }

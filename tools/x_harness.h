@@ -3,11 +3,15 @@
 // tests, the screenshot tool and the benchmarks.
 #pragma once
 
-#include <X11/Xlib.h>
 #include <sys/types.h>
 
 #include <string>
 #include <vector>
+
+// The Xlib types used here, without Xlib's macros (None, Bool, Status) that
+// clash with other headers.
+typedef struct _XDisplay Display;
+typedef unsigned long Window;
 
 struct XServer {
     pid_t pid = -1;
@@ -31,6 +35,7 @@ void killProgram(pid_t pid);
 
 // Opens a connection whose X errors are counted rather than fatal.
 Display *connectTo(const XServer &server);
+void disconnect(Display *dpy);
 int xErrorCount();
 
 // The first viewable top-level window titled title, or 0 after timeoutMs.
@@ -55,6 +60,7 @@ Image captureWindow(Display *dpy, Window window);
 
 // Sends WM_DELETE_WINDOW, as a window manager does when the user closes it.
 void requestClose(Display *dpy, Window window);
-void resizeWindow(Display *dpy, Window window, int width, int height);
+// Places the window with its top-left corner at (x, y) in root coordinates.
+void moveResizeWindow(Display *dpy, Window window, int x, int y, int width, int height);
 
 void sleepMs(int ms);
