@@ -1,0 +1,37 @@
+# Quick start on Debian 12:  make run  (builds and opens velmora)  and  make test.
+# Each target installs the Debian packages it is missing (as root) first.
+
+PROGRAM ?= velmora
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
+                 libx11-dev zlib1g-dev libgtest-dev
+TEST_PACKAGES = $(BUILD_PACKAGES) xvfb apitrace apitrace-tracers
+
+.PHONY: all build run test screenshot clean
+
+all: build
+
+build:
+	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@sh scripts/check-display.sh
+	$(BUILD)/$(PROGRAM)
+
+test:
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES)
+	@$(MAKE) --no-print-directory build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+screenshot:
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES)
+	@$(MAKE) --no-print-directory build
+	$(BUILD)/window_screenshot $(BUILD)/velmora docs/velmora.png
+	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs whichever of the named Debian packages are missing. Without root it
+# prints the install line instead and fails, so nothing half-builds.
+missing=""
+for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages:$missing" >&2
+    echo "Install them first:  sudo apt-get install -y$missing" >&2
+    exit 1
+fi
+echo "Installing Debian packages:$missing"
+apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null ||
+    { echo "apt-get could not install:$missing" >&2; exit 1; }
