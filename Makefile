@@ -8,8 +8,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
                  libx11-dev zlib1g-dev libgtest-dev
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb apitrace apitrace-tracers
+BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev
 
-.PHONY: all build run test screenshot clean
+.PHONY: all build run test screenshot bench clean
 
 all: build
 
@@ -33,5 +34,12 @@ screenshot:
 	$(BUILD)/window_screenshot $(BUILD)/velmora docs/velmora.png
 	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
 
+# Release build of its own; no benchmark runs inside make test.
+bench:
+	@sh scripts/ensure-packages.sh $(BENCH_PACKAGES)
+	@cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON >/dev/null
+	@cmake --build $(BUILD)-release -j $(JOBS)
+	sh bench/run.sh $(BUILD)-release
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-release

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Runs the benchmarks of a Release build and writes docs/performance.md:
+#   bench/run.sh BUILD_DIR
+set -eu
+build=$1
+doc=docs/performance.md
+plot=docs/frame-intervals.png
+steps=$(mktemp) frames=$(mktemp)
+trap 'rm -f "$steps" "$frames"' EXIT
+
+"$build/bench/step_bench" --benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_color=false \
+    --benchmark_report_aggregates_only=true | tee "$steps" | grep -v '^ROW|'
+echo "Frame benchmarks under Xvfb (about two minutes)..."
+"$build/bench/frame_bench" "$build" "$plot" >"$frames"
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+memory=$(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
+{
+    echo "# Performance"
+    echo
+    echo "Measured by \`make bench\` on $(date -u +%Y-%m-%d): $cpu, $(nproc) cores, $memory,"
+    echo "Linux $(uname -r), $(sed -n 's/^RENDERER //p' "$frames") under Xvfb."
+    echo "Each figure is a ratio against the limit the work itself sets: the model"
+    echo "step against its mandated parts, frame rates against the timer period, start-up"
+    echo "and running cost against a plain GLUT program doing the same work"
+    echo "(bench/same_work_baseline.cpp)."
+    echo
+    echo "| figure | measured | limit or baseline | ratio | goal | |"
+    echo "|---|---|---|---|---|---|"
+    grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
+    sed -e '/^ROW|/d' -e '/^RENDERER /d' "$frames"
+    cat bench/notes.md
+} >"$doc"
+grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
+echo "Wrote $doc and $plot."
