@@ -26,7 +26,7 @@ static const struct GeometryCase {
 
 static WindowGeometry placeWithoutOptions()
 {
-    RunningProgram plain = startProgram({bothPrograms[0].path});
+    RunningProgram plain = startProgram(testServer(), {bothPrograms[0].path});
     const WindowGeometry geometry = plain.window ? windowGeometry(plain.dpy, plain.window) : WindowGeometry{};
     stopProgram(plain);
     return geometry;
@@ -37,7 +37,7 @@ TEST(ProgramGeometry, OptionAppliesToTarnwickOnlyAndSizeFallsBackToDefault)
     const WindowGeometry plain = placeWithoutOptions();
     for (const GeometryCase &c : cases) {
         SCOPED_TRACE(std::string(c.program.name) + " -geometry " + c.geometry);
-        RunningProgram program = startProgram({c.program.path, "-geometry", c.geometry});
+        RunningProgram program = startProgram(testServer(), {c.program.path, "-geometry", c.geometry});
         ASSERT_NE(program.window, 0u) << "no window";
         const WindowGeometry geometry = windowGeometry(program.dpy, program.window);
         EXPECT_EQ(geometry.width, c.width);

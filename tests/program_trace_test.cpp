@@ -86,7 +86,7 @@ protected:
     {
         const std::string path = testing::TempDir() + program.name + ".trace";
         std::remove(path.c_str());
-        RunningProgram running = startProgram({"apitrace", "trace", "--api", "gl", "--output", path, program.path});
+        RunningProgram running = startProgram(testServer(), {"apitrace", "trace", "--api", "gl", "--output", path, program.path});
         EXPECT_NE(running.window, 0u);
         if (running.window != 0) {
             sleepMs(400);

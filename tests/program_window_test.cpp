@@ -10,7 +10,7 @@ class ProgramWindow : public testing::TestWithParam<ProgramCase> {
 protected:
     void SetUp() override
     {
-        program = startProgram({GetParam().path});
+        program = startProgram(testServer(), {GetParam().path});
         ASSERT_NE(program.window, 0u) << GetParam().name << " opened no window";
     }
     void TearDown() override { stopProgram(program); }

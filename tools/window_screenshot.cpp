@@ -18,16 +18,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s: cannot start Xvfb\n", argv[0]);
         return 1;
     }
-    Display *dpy = connectTo(server);
-    const pid_t program = launchProgram(server, {argv[1]});
-    const Window window = dpy != nullptr ? waitForWindow(dpy, "Velmora", 10000) : 0;
+    RunningProgram program = startProgram(server, {argv[1]});
     bool written = false;
-    if (window != 0) {
+    if (program.window != 0) {
         sleepMs(runMs);
-        written = writePng(captureWindow(dpy, window), argv[2]);
+        written = writePng(captureWindow(program.dpy, program.window), argv[2]);
     }
-    killProgram(program);
-    disconnect(dpy);
+    stopProgram(program);
     stopXServer(server);
     if (!written)
         std::fprintf(stderr, "%s: no window of %s captured\n", argv[0], argv[1]);
