@@ -3,6 +3,14 @@
 
 PROGRAM ?= velmora
 BUILD ?= build
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
+# directory of its own (the tests' sanitizer settings live in tests/CMakeLists.txt).
+ifeq ($(SANITIZE),1)
+BUILD = build-sanitize
+CMAKE_FLAGS += -DSANITIZE=ON
+endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
@@ -16,7 +24,7 @@ all: build
 
 build:
 	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES)
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -42,4 +50,4 @@ bench:
 	sh bench/run.sh $(BUILD)-release
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release
+	rm -rf build build-release build-sanitize

@@ -44,6 +44,7 @@ bool startXServer(XServer &server, const char *screen)
         return false;
     if (pid == 0) {
         close(fds[0]);
+        unsetenv("LD_PRELOAD"); // a sanitizer run's preloads are for the programs, not the server
         const int devNull = open("/dev/null", O_WRONLY);
         dup2(devNull, STDERR_FILENO);
         execWithEnv({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"}, {});
