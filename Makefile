@@ -17,8 +17,9 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
                  libx11-dev zlib1g-dev libgtest-dev
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb apitrace apitrace-tracers
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev
+LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
 
-.PHONY: all build run test screenshot bench clean
+.PHONY: all build run test screenshot bench lint clean
 
 all: build
 
@@ -49,5 +50,17 @@ bench:
 	@cmake --build $(BUILD)-release -j $(JOBS)
 	sh bench/run.sh $(BUILD)-release
 
+# clang-tidy and cppcheck over every source, with the checks in .clang-tidy,
+# and the formatting of .clang-format; any finding fails.
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+lint:
+	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
+	@cmake -S . -B build-lint -DBUILD_BENCHMARKS=ON >/dev/null
+	@cmake --build build-lint -j $(JOBS) >/dev/null
+	clang-format --dry-run -Werror $(SOURCES)
+	clang-tidy -p build-lint --quiet $(filter %.cpp,$(SOURCES))
+	cppcheck --quiet --enable=warning,style,performance,portability --std=c++17 --inline-suppr \
+	    --error-exitcode=1 --project=build-lint/compile_commands.json
+
 clean:
-	rm -rf build build-release build-sanitize
+	rm -rf build build-release build-sanitize build-lint

@@ -17,12 +17,13 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
-static std::string buildDir;  // where the programs and the probe were built
-static XServer server;        // one Xvfb for every run
-static int runCount = 0;      // numbers the probe's record files
+static std::string buildDir; // where the programs and the probe were built
+static XServer server;       // one Xvfb for every run
+static int runCount = 0;     // numbers the probe's record files
 
 static long long nowNs()
 {
@@ -43,7 +44,7 @@ struct Run {
     std::vector<long long> clears, presents; // ns, CLOCK_MONOTONIC
     std::string renderer;
     double settledCpuSeconds = 0.0; // on-CPU time of all threads after the first second
-    long settledFrames = 0;          // frames presented in the same span
+    long settledFrames = 0;         // frames presented in the same span
     long peakRssKb = 0;
 };
 
@@ -93,8 +94,8 @@ static Run runSubject(const Subject &subject, int runMs, const std::vector<std::
     argv[0] = buildDir + "/" + argv[0];
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
     run.launchNs = nowNs();
-    const pid_t pid = launchProgram(server, argv,
-                                    {"LD_PRELOAD=" + buildDir + "/bench/libframe_probe.so", "FRAME_PROBE_OUT=" + record});
+    const pid_t pid = launchProgram(
+        server, argv, {"LD_PRELOAD=" + buildDir + "/bench/libframe_probe.so", "FRAME_PROBE_OUT=" + record});
     if (runMs > 0) {
         sleepMs(1000);
         const double settledFrom = threadCpuSeconds(pid);
@@ -126,7 +127,7 @@ static double median(std::vector<double> values)
         return 0.0;
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+    return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 static double percentile(std::vector<double> values, double p)
@@ -186,41 +187,35 @@ static void plotIntervals(const std::vector<std::vector<double>> &series, const 
     for (int x = 0; x < width; ++x)
         set(x, base, Rgb{0, 0, 0});
     for (int ms = 0; ms <= 30; ms += 5)
-        for (int y = base; y < base + (ms % 10 ? 6 : 12); ++y)
+        for (int y = base; y < base + (ms % 10 != 0 ? 6 : 12); ++y)
             set(ms * 20, y, Rgb{0, 0, 0});
     writePng(image, path);
 }
 
-int main(int argc, char **argv)
+static const Subject velmora = {"velmora", {"velmora"}, 'F', 50.0};
+static const Subject tarnwick = {"tarnwick", {"tarnwick"}, 'S', 100.0};
+static const Subject singleBaseline = {
+    "same-work baseline, single-buffered, 20 ms", {"bench/same_work_baseline", "single", "20"}, 'F', 50.0};
+static const Subject doubleBaseline = {
+    "same-work baseline, double-buffered, 10 ms", {"bench/same_work_baseline", "double", "10"}, 'S', 100.0};
+static const Subject bareWindow = {
+    "bare window (clear and present)", {"bench/same_work_baseline", "bare", "20"}, 'F', 50.0};
+
+// Frame pacing and cost of running, each program with its baseline; returns
+// the details section and the renderer's name.
+static std::string measurePacingAndCost(const char *plotPath, std::string &renderer)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s BUILD_DIR PLOT.png\n", argv[0]);
-        return 2;
-    }
-    buildDir = argv[1];
-    if (!startXServer(server, "1600x1400x24")) {
-        std::fprintf(stderr, "cannot start Xvfb\n");
-        return 1;
-    }
-    const Subject velmora = {"velmora", {"velmora"}, 'F', 50.0};
-    const Subject tarnwick = {"tarnwick", {"tarnwick"}, 'S', 100.0};
-    const Subject singleBaseline = {"same-work baseline, single-buffered, 20 ms",
-                                    {"bench/same_work_baseline", "single", "20"}, 'F', 50.0};
-    const Subject doubleBaseline = {"same-work baseline, double-buffered, 10 ms",
-                                    {"bench/same_work_baseline", "double", "10"}, 'S', 100.0};
-    const Subject bareWindow = {"bare window (clear and present)", {"bench/same_work_baseline", "bare", "20"}, 'F', 50.0};
     struct Pair {
         const Subject &program, &baseline;
-    } pairs[] = {{velmora, singleBaseline}, {tarnwick, doubleBaseline}};
-
+    } const pairs[] = {{velmora, singleBaseline}, {tarnwick, doubleBaseline}};
     // Frame pacing and cost of running: 7 interleaved rounds of 4 s, the
     // baseline beside each program, the first second left out as warm-up.
-    std::string renderer;
     std::vector<std::vector<double>> intervalSeries;
-    std::string details = "\n## Frame pacing\n\nIntervals between presented frames after the first second, ms, "
-                          "over 7 runs of 4 s:\n\n"
-                          "| program | frames/s | nominal | median | p90 | p99 | max | frame time (clear to present), median |\n"
-                          "|---|---|---|---|---|---|---|---|\n";
+    std::string details =
+        "\n## Frame pacing\n\nIntervals between presented frames after the first second, ms, "
+        "over 7 runs of 4 s:\n\n"
+        "| program | frames/s | nominal | median | p90 | p99 | max | frame time (clear to present), median |\n"
+        "|---|---|---|---|---|---|---|---|\n";
     for (const Pair &pair : pairs) {
         std::vector<double> intervals, frameTimes, cpu[2], rss[2];
         for (int round = 0; round < 7; ++round)
@@ -237,13 +232,11 @@ int main(int argc, char **argv)
                 }
             }
         intervalSeries.push_back(intervals);
-        double totalMs = 0.0;
-        for (double ms : intervals)
-            totalMs += ms;
+        const double totalMs = std::accumulate(intervals.begin(), intervals.end(), 0.0);
         const double rate = intervals.empty() ? 0.0 : 1000.0 * static_cast<double>(intervals.size()) / totalMs;
         const double ratio = rate / pair.program.nominalPerSecond;
-        std::printf("ROW| %s frame rate, frames/s | %.2f | %.0f (nominal) | %.3f | >= 0.97 | %s |\n",
-                    pair.program.name, rate, pair.program.nominalPerSecond, ratio, ratio >= 0.97 ? "met" : "missed");
+        std::printf("ROW| %s frame rate, frames/s | %.2f | %.0f (nominal) | %.3f | >= 0.97 | %s |\n", pair.program.name,
+                    rate, pair.program.nominalPerSecond, ratio, ratio >= 0.97 ? "met" : "missed");
         char row[256];
         std::snprintf(row, sizeof row, "| %s | %.2f | %.0f | %.2f | %.2f | %.2f | %.2f | %.3f |\n", pair.program.name,
                       rate, pair.program.nominalPerSecond, median(intervals), percentile(intervals, 0.90),
@@ -255,8 +248,12 @@ int main(int argc, char **argv)
         std::printf("ROW| %s peak RSS, MiB (median of 7) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
                     pair.program.name, median(rss[0]), median(rss[1]), rssRatio, rssRatio <= 1.10 ? "met" : "missed");
     }
-    plotIntervals(intervalSeries, argv[2]);
+    plotIntervals(intervalSeries, plotPath);
+    return details;
+}
 
+static std::string measureStartUp()
+{
     // Start-up to first frame: 15 interleaved rounds, medians.
     const Subject *startups[] = {&velmora, &singleBaseline, &tarnwick, &doubleBaseline, &bareWindow};
     std::vector<double> startMs[5];
@@ -268,12 +265,14 @@ int main(int argc, char **argv)
         }
     for (int s = 0; s < 4; s += 2) {
         const double ratio = median(startMs[s]) / median(startMs[s + 1]);
-        std::printf("ROW| %s start-up to first frame, ms (median of %zu) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
-                    startups[s]->name, startMs[s].size(), median(startMs[s]), median(startMs[s + 1]), ratio,
-                    ratio <= 1.10 ? "met" : "missed");
+        std::printf(
+            "ROW| %s start-up to first frame, ms (median of %zu) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
+            startups[s]->name, startMs[s].size(), median(startMs[s]), median(startMs[s + 1]), ratio,
+            ratio <= 1.10 ? "met" : "missed");
     }
-    details += "\n## Start-up to first frame\n\nWall time from launch to the first presented frame, ms, 15 interleaved runs:\n\n"
-               "| subject | median | min | max |\n|---|---|---|---|\n";
+    std::string details = "\n## Start-up to first frame\n\nWall time from launch to the first presented frame, ms, 15 "
+                          "interleaved runs:\n\n"
+                          "| subject | median | min | max |\n|---|---|---|---|\n";
     for (int s = 0; s < 5; ++s) {
         char row[256];
         std::snprintf(row, sizeof row, "| %s | %.1f | %.1f | %.1f |\n", startups[s]->name, median(startMs[s]),
@@ -281,9 +280,14 @@ int main(int argc, char **argv)
         details += row;
     }
 
+    return details;
+}
+
+static std::string measureSizeScaling()
+{
     // Cost growth with window size: tarnwick at three sizes, 3 s each.
-    details += "\n## Frame cost by window size\n\ntarnwick, clear to present, median over 3 s:\n\n"
-               "| window | frame time, ms | ratio to 300 x 300 | pixels ratio |\n|---|---|---|---|\n";
+    std::string details = "\n## Frame cost by window size\n\ntarnwick, clear to present, median over 3 s:\n\n"
+                          "| window | frame time, ms | ratio to 300 x 300 | pixels ratio |\n|---|---|---|---|\n";
     double smallest = 0.0;
     for (int size : {300, 600, 1200}) {
         const std::string geometry = std::to_string(size) + "x" + std::to_string(size) + "+0+0";
@@ -295,6 +299,24 @@ int main(int argc, char **argv)
                       (size / 300) * (size / 300));
         details += row;
     }
+    return details;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s BUILD_DIR PLOT.png\n", argv[0]);
+        return 2;
+    }
+    buildDir = argv[1];
+    if (!startXServer(server, "1600x1400x24")) {
+        std::fprintf(stderr, "cannot start Xvfb\n");
+        return 1;
+    }
+    std::string renderer;
+    std::string details = measurePacingAndCost(argv[2], renderer);
+    details += measureStartUp();
+    details += measureSizeScaling();
     stopXServer(server);
     std::printf("RENDERER %s\n%s", renderer.c_str(), details.c_str());
     return 0;

@@ -49,8 +49,9 @@ extern "C" void glClear(GLbitfield mask)
         const char *renderer = reinterpret_cast<const char *>(glGetString(GL_RENDERER));
         const char *version = reinterpret_cast<const char *>(glGetString(GL_VERSION));
         char line[512];
-        const int length = std::snprintf(line, sizeof line, "R %s, OpenGL %s\n", renderer ? renderer : "unknown",
-                                         version ? version : "unknown");
+        const int length =
+            std::snprintf(line, sizeof line, "R %s, OpenGL %s\n", renderer != nullptr ? renderer : "unknown",
+                          version != nullptr ? version : "unknown");
         if (write(out, line, static_cast<size_t>(length)) != length)
             out = -1;
     }

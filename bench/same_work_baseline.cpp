@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     glutInit(&argc, argv);
     doubleBuffered = argc > 1 && std::strcmp(argv[1], "double") == 0;
     bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
-    periodMs = argc > 2 ? static_cast<unsigned int>(std::atoi(argv[2])) : 20;
+    periodMs = argc > 2 ? static_cast<unsigned int>(std::strtoul(argv[2], nullptr, 10)) : 20;
     glutInitDisplayMode(GLUT_RGBA | GLUT_DEPTH | (doubleBuffered ? GLUT_DOUBLE : GLUT_SINGLE));
     glutInitWindowSize(300, 300);
     glutCreateWindow("Velmora");

@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+// cppcheck-suppress constParameterCallback ; Google Benchmark passes a mutable State
 static void stepSimulationOnce(benchmark::State &state)
 {
     for (auto _ : state)
@@ -18,6 +19,7 @@ static void stepSimulationOnce(benchmark::State &state)
 }
 BENCHMARK(stepSimulationOnce);
 
+// cppcheck-suppress constParameterCallback ; Google Benchmark passes a mutable State
 static void fourAccelerations(benchmark::State &state)
 {
     double theta = pendulumState().theta;
@@ -33,6 +35,7 @@ static void fourAccelerations(benchmark::State &state)
 }
 BENCHMARK(fourAccelerations);
 
+// cppcheck-suppress constParameterCallback ; Google Benchmark passes a mutable State
 static void boundedTimeFormat(benchmark::State &state)
 {
     char text[256];

@@ -17,7 +17,7 @@ struct SceneStyle {
 };
 
 // Chooses the style for the whole run; call before the window exists.
-void useSceneStyle(const SceneStyle &style);
+void useSceneStyle(const SceneStyle &chosen);
 
 // Draws text at raster position (x, y, -1) in the bitmap font.
 void drawText(float x, float y, const char *text);

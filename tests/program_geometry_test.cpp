@@ -27,7 +27,7 @@ static const struct GeometryCase {
 static WindowGeometry placeWithoutOptions()
 {
     RunningProgram plain = startProgram(testServer(), {bothPrograms[0].path});
-    const WindowGeometry geometry = plain.window ? windowGeometry(plain.dpy, plain.window) : WindowGeometry{};
+    const WindowGeometry geometry = plain.window != 0 ? windowGeometry(plain.dpy, plain.window) : WindowGeometry{};
     stopProgram(plain);
     return geometry;
 }

@@ -21,14 +21,15 @@ struct Call {
 static std::vector<Call> dumpCalls(const std::string &tracePath)
 {
     std::vector<Call> calls;
-    FILE *dump = popen(("apitrace dump --color=never " + tracePath).c_str(), "r");
+    FILE *dump = popen( // NOLINT(cert-env33-c): runs apitrace on a file of our own
+        ("apitrace dump --color=never " + tracePath).c_str(), "r");
     if (dump == nullptr)
         return calls;
     char line[8192];
     while (std::fgets(line, sizeof line, dump) != nullptr) {
         const std::string text(line);
         const size_t space = text.find(' '), paren = text.find('(');
-        if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) || paren == std::string::npos ||
+        if (text.empty() || std::isdigit(static_cast<unsigned char>(text[0])) == 0 || paren == std::string::npos ||
             text.find("// fake") != std::string::npos)
             continue;
         Call call = {text.substr(space + 1, paren - space - 1), text.substr(paren + 1, text.rfind(')') - paren - 1)};
@@ -42,7 +43,7 @@ static std::vector<Call> dumpCalls(const std::string &tracePath)
 static double argument(const Call &call, const char *name)
 {
     const size_t at = call.args.find(std::string(name) + " = ");
-    return at == std::string::npos ? NAN : std::atof(call.args.c_str() + at + std::strlen(name) + 3);
+    return at == std::string::npos ? NAN : std::strtod(call.args.c_str() + at + std::strlen(name) + 3, nullptr);
 }
 
 static const struct TraceCase {
@@ -54,16 +55,22 @@ static const struct TraceCase {
     {bothPrograms[0],
      {"glClearColor(red = 1, green = 1, blue = 1, alpha = 1)", "glEnable(cap = GL_DEPTH_TEST)",
       "glEnable(cap = GL_LIGHTING)", "glEnable(cap = GL_LIGHT0)"},
-     "face = GL_FRONT_AND_BACK, pname = GL_DIFFUSE, params = {1, 0, 0, 0}", "glFlush", "glXSwapBuffers"},
+     "face = GL_FRONT_AND_BACK, pname = GL_DIFFUSE, params = {1, 0, 0, 0}",
+     "glFlush",
+     "glXSwapBuffers"},
     {bothPrograms[1],
      {"glClearColor(red = 1, green = 1, blue = 1, alpha = 1)", "glEnable(cap = GL_DEPTH_TEST)",
       "glEnable(cap = GL_CULL_FACE)", "glCullFace(mode = GL_BACK)", "glEnable(cap = GL_LIGHTING)",
       "glEnable(cap = GL_LIGHT0)"},
-     "face = GL_FRONT_AND_BACK, pname = GL_AMBIENT_AND_DIFFUSE, params = {1, 0, 0, 0}", "glXSwapBuffers", nullptr},
+     "face = GL_FRONT_AND_BACK, pname = GL_AMBIENT_AND_DIFFUSE, params = {1, 0, 0, 0}",
+     "glXSwapBuffers",
+     nullptr},
 };
 
-struct ModelStep {
+struct ModelStep { // the members are read through modelSteps, which cppcheck misses
+    // cppcheck-suppress unusedStructMember
     double angleDeg;
+    // cppcheck-suppress unusedStructMember
     std::string timeText;
 };
 
@@ -80,13 +87,13 @@ protected:
     }
     static std::vector<ModelStep> modelSteps; // index: steps taken
 
-
     // Runs the program under apitrace for a moment, resized once, then closed.
     static std::vector<Call> traceRun(const ProgramCase &program)
     {
         const std::string path = testing::TempDir() + program.name + ".trace";
         std::remove(path.c_str());
-        RunningProgram running = startProgram(testServer(), {"apitrace", "trace", "--api", "gl", "--output", path, program.path});
+        RunningProgram running =
+            startProgram(testServer(), {"apitrace", "trace", "--api", "gl", "--output", path, program.path});
         EXPECT_NE(running.window, 0u);
         if (running.window != 0) {
             sleepMs(400);
@@ -125,7 +132,7 @@ TEST_P(ProgramTrace, CallsMatchTheProfileAndTheModelFrameByFrame)
             EXPECT_EQ(calls[i + 2].name, "glLoadIdentity");
             EXPECT_EQ(calls[i + 3].name, "glMultMatrixd");
             const double f = 1.0 / std::tan(15.0 * M_PI / 180.0);
-            EXPECT_NEAR(std::atof(calls[i + 3].args.c_str() + 5), f / (width / height), 1e-9) << call.args;
+            EXPECT_NEAR(std::strtod(calls[i + 3].args.c_str() + 5, nullptr), f / (width / height), 1e-9) << call.args;
             EXPECT_EQ(calls[i + 4].name, "glMultMatrixf");
             EXPECT_EQ(calls[i + 5].name + "(" + calls[i + 5].args + ")", "glTranslated(x = -0, y = -0.5, z = -3)");
             EXPECT_EQ(calls[i + 6].args, "mode = GL_MODELVIEW");
@@ -144,9 +151,9 @@ TEST_P(ProgramTrace, CallsMatchTheProfileAndTheModelFrameByFrame)
         bool material = false;
         for (size_t j = i; j < end; ++j) {
             const Call &inFrame = calls[j];
-            presents += inFrame.name == c.presentCall;
-            absents += c.absentCall != nullptr && inFrame.name == c.absentCall;
-            rasterPositions += inFrame.name == "glRasterPos3f";
+            presents += static_cast<int>(inFrame.name == c.presentCall);
+            absents += static_cast<int>(c.absentCall != nullptr && inFrame.name == c.absentCall);
+            rasterPositions += static_cast<int>(inFrame.name == "glRasterPos3f");
             if (rasterPositions == 3 && inFrame.name == "glBitmap")
                 ++textBitmaps;
             if (inFrame.name == "glRasterPos3f" && rasterPositions == 3)

@@ -39,7 +39,8 @@ static void expectedProjection(double aspect, double m[16])
 {
     const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
     const double depth = -101.0 / 99.0, offset = -200.0 / 99.0;
-    const double expected[16] = {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, depth, -1, 0, -0.5 * f, -3.0 * depth + offset, 3.0};
+    const double expected[16] = {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, depth, -1, 0, -0.5 * f, -3.0 * depth + offset,
+                                 3.0};
     for (int i = 0; i < 16; ++i)
         m[i] = expected[i];
 }
@@ -50,8 +51,8 @@ TEST_F(ReshapeView, SetsViewportProjectionAndCameraThenDraws)
         int width, height;
         double aspect;
     } cases[] = {
-        {300, 300, 1.0}, {600, 300, 2.0}, {300, 600, 0.5}, {1, 1, 1.0}, {2000, 1, 2000.0},
-        {300, 0, 300.0}, // height 0 divides by 1, not by 0
+        {300, 300, 1.0}, {600, 300, 2.0},   {300, 600, 0.5},
+        {1, 1, 1.0},     {2000, 1, 2000.0}, {300, 0, 300.0}, // height 0 divides by 1, not by 0
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));

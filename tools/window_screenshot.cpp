@@ -12,7 +12,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s PROGRAM OUTPUT.png [MILLISECONDS]\n", argv[0]);
         return 2;
     }
-    const int runMs = argc > 3 ? std::atoi(argv[3]) : 600;
+    const int runMs = argc > 3 ? static_cast<int>(std::strtol(argv[3], nullptr, 10)) : 600;
     XServer server;
     if (!startXServer(server)) {
         std::fprintf(stderr, "%s: cannot start Xvfb\n", argv[0]);

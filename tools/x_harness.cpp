@@ -18,18 +18,16 @@
 void sleepMs(int ms)
 {
     timespec delay = {ms / 1000, (ms % 1000) * 1000000L};
-    while (nanosleep(&delay, &delay) != 0 && errno == EINTR) {
-    }
+    while (nanosleep(&delay, &delay) != 0 && errno == EINTR) {}
 }
 
 static void execWithEnv(const std::vector<std::string> &argv, const std::vector<std::string> &env)
 {
     for (const std::string &entry : env)
         putenv(strdup(entry.c_str()));
-    std::vector<char *> args;
-    for (const std::string &arg : argv)
-        args.push_back(const_cast<char *>(arg.c_str()));
-    args.push_back(nullptr);
+    std::vector<char *> args(argv.size() + 1, nullptr);
+    std::transform(argv.begin(), argv.end(), args.begin(),
+                   [](const std::string &arg) { return const_cast<char *>(arg.c_str()); });
     execvp(args[0], args.data());
     _exit(127);
 }
@@ -134,7 +132,7 @@ std::string windowTitle(Display *dpy, Window window)
 {
     char *name = nullptr;
     std::string title;
-    if (XFetchName(dpy, window, &name) && name != nullptr)
+    if (XFetchName(dpy, window, &name) != 0 && name != nullptr)
         title = name;
     if (name != nullptr)
         XFree(name);
@@ -146,11 +144,11 @@ static Window findViewable(Display *dpy, const char *title)
     Window root, parent, *children = nullptr;
     unsigned int count = 0;
     Window found = 0;
-    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count))
+    if (XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count) == 0)
         return 0;
     for (unsigned int i = 0; i < count && found == 0; ++i) {
         XWindowAttributes attributes;
-        if (XGetWindowAttributes(dpy, children[i], &attributes) && attributes.map_state == IsViewable &&
+        if (XGetWindowAttributes(dpy, children[i], &attributes) != 0 && attributes.map_state == IsViewable &&
             windowTitle(dpy, children[i]) == title)
             found = children[i];
     }
@@ -162,7 +160,8 @@ static Window findViewable(Display *dpy, const char *title)
 Window waitForWindow(Display *dpy, const char *title, int timeoutMs)
 {
     for (int waited = 0; waited <= timeoutMs; waited += 10) {
-        if (const Window window = findViewable(dpy, title))
+        const Window window = findViewable(dpy, title);
+        if (window != 0)
             return window;
         sleepMs(10);
     }
@@ -174,7 +173,7 @@ WindowGeometry windowGeometry(Display *dpy, Window window)
     WindowGeometry geometry = {0, 0, 0, 0};
     XWindowAttributes attributes;
     Window child;
-    if (XGetWindowAttributes(dpy, window, &attributes)) {
+    if (XGetWindowAttributes(dpy, window, &attributes) != 0) {
         geometry.width = attributes.width;
         geometry.height = attributes.height;
         XTranslateCoordinates(dpy, window, DefaultRootWindow(dpy), 0, 0, &geometry.x, &geometry.y, &child);
@@ -207,8 +206,7 @@ Image captureWindow(Display *dpy, Window window)
             const unsigned long p = XGetPixel(x, px - left, y - top);
             image.pixels[static_cast<size_t>(y) * image.width + px] = {
                 static_cast<unsigned char>((p & x->red_mask) >> 16),
-                static_cast<unsigned char>((p & x->green_mask) >> 8),
-                static_cast<unsigned char>(p & x->blue_mask)};
+                static_cast<unsigned char>((p & x->green_mask) >> 8), static_cast<unsigned char>(p & x->blue_mask)};
         }
     XDestroyImage(x);
     return image;
@@ -273,8 +271,8 @@ RegionCount countPixels(const Image &image, int x0, int y0, int x1, int y1)
     for (int y = std::max(y0, 0); y < std::min(y1, image.height); ++y)
         for (int x = std::max(x0, 0); x < std::min(x1, image.width); ++x) {
             const Rgb &p = image.at(x, y);
-            count.white += p.r >= 245 && p.g >= 245 && p.b >= 245;
-            count.red += p.r > 128 && p.g < 80 && p.b < 80;
+            count.white += static_cast<int>(p.r >= 245 && p.g >= 245 && p.b >= 245);
+            count.red += static_cast<int>(p.r > 128 && p.g < 80 && p.b < 80);
             ++count.total;
         }
     return count;

@@ -10,8 +10,8 @@
 
 // The Xlib types used here, without Xlib's macros (None, Bool, Status) that
 // clash with other headers.
-typedef struct _XDisplay Display;
-typedef unsigned long Window;
+using Display = struct _XDisplay; // NOLINT(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): Xlib's own name
+using Window = unsigned long;
 
 struct XServer {
     pid_t pid = -1;
