@@ -3,11 +3,16 @@
 
 #include "x_harness.h"
 
+#include <ostream>
+
 struct ProgramCase {
     const char *name;
     const char *path;
 };
 extern const ProgramCase bothPrograms[2];
+
+// Names a case by its program in test listings.
+inline void PrintTo(const ProgramCase &c, std::ostream *out) { *out << c.name; }
 
 // The Xvfb started for this test binary.
 const XServer &testServer();

@@ -74,6 +74,8 @@ struct ModelStep { // the members are read through modelSteps, which cppcheck mi
     std::string timeText;
 };
 
+inline void PrintTo(const TraceCase &c, std::ostream *out) { *out << c.program.name; }
+
 class ProgramTrace : public testing::TestWithParam<TraceCase> {
 protected:
     // The model's one state serves both programs' runs: record its steps once.

@@ -232,6 +232,18 @@ void moveResizeWindow(Display *dpy, Window window, int x, int y, int width, int 
     XSync(dpy, False);
 }
 
+void unmapWindow(Display *dpy, Window window)
+{
+    XUnmapWindow(dpy, window);
+    XSync(dpy, False);
+}
+
+void mapWindow(Display *dpy, Window window)
+{
+    XMapWindow(dpy, window);
+    XSync(dpy, False);
+}
+
 RunningProgram startProgram(const XServer &server, const std::vector<std::string> &argv,
                             const std::vector<std::string> &env)
 {

@@ -63,6 +63,10 @@ void requestClose(Display *dpy, Window window);
 // Places the window with its top-left corner at (x, y) in root coordinates.
 void moveResizeWindow(Display *dpy, Window window, int x, int y, int width, int height);
 
+// Unmaps or maps the window and waits for the server to have done it.
+void unmapWindow(Display *dpy, Window window);
+void mapWindow(Display *dpy, Window window);
+
 void sleepMs(int ms);
 
 struct RunningProgram {

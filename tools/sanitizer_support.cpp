@@ -1,0 +1,25 @@
+// Linked into every executable of a sanitizer build (SANITIZE=ON): the
+// sanitizers' settings, so that ctest, the programs it starts and the programs
+// apitrace starts all run with them.
+#include <dlfcn.h>
+
+extern "C" const char *__asan_default_options()
+{
+    // apitrace preloads its tracer ahead of the sanitizer runtime.
+    return "detect_leaks=1:verify_asan_link_order=0";
+}
+
+extern "C" const char *__lsan_default_options()
+{
+    return "suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0";
+}
+
+extern "C" const char *__ubsan_default_options()
+{
+    return "print_stacktrace=1:halt_on_error=1";
+}
+
+// Mesa loads its driver with dlopen and unloads it before the leak check runs,
+// which would leave the driver's leaks without a module name to suppress them
+// by; opened here once with RTLD_NODELETE, it stays mapped.
+[[maybe_unused]] static void *const keptDriver = dlopen(SWRAST_DRIVER, RTLD_NOW | RTLD_NODELETE);
