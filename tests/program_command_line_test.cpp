@@ -35,6 +35,8 @@ static const struct CommandLineCase {
     {tarnwick, "DISPLAY=:99999; ", {}, 0, 0, 0, 0, "failed to open display"},
     {velmora, "", {"-geometry", "400x250+20+30"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {velmora, "", {"-geometry", "+10+10"}, 300, 300, defaultPlace, defaultPlace, nullptr},
+    {velmora, "", {"-geometry", "abc"}, 300, 300, defaultPlace, defaultPlace, nullptr},
+    {velmora, "", {"-geometry", "400x"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {velmora, "", {"-geometry", "0x0"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {velmora, "", {"-display", "nowhere:0"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {velmora, "", {"-geometry"}, 300, 300, defaultPlace, defaultPlace, nullptr},
