@@ -50,12 +50,13 @@ bench:
 	@cmake --build $(BUILD)-release -j $(JOBS)
 	sh bench/run.sh $(BUILD)-release
 
-# clang-tidy and cppcheck over every source, with the checks in .clang-tidy,
-# and the formatting of .clang-format; any finding fails.
+# clang-tidy and cppcheck over every source (the benchmarks and the sanitizer
+# build's settings included), with the checks in .clang-tidy, and the
+# formatting of .clang-format; any finding fails.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
-	@cmake -S . -B build-lint -DBUILD_BENCHMARKS=ON >/dev/null
+	@cmake -S . -B build-lint -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
 	@cmake --build build-lint -j $(JOBS) >/dev/null
 	clang-format --dry-run -Werror $(SOURCES)
 	clang-tidy -p build-lint --quiet $(filter %.cpp,$(SOURCES))

@@ -71,8 +71,8 @@ TEST(ProgramCommandLine, ToolkitOptionsApplyToTarnwickOnly)
             shown += " " + arg;
         SCOPED_TRACE(shown);
         // Through a shell that records the program's stderr.
-        std::vector<std::string> argv = {"/bin/sh", "-c",
-                                         std::string(c.shellPrefix) + "exec \"$0\" \"$@\" 2>" + errors, c.program.path};
+        std::vector<std::string> argv = {"/bin/sh", "-c", std::string(c.shellPrefix) + R"(exec "$0" "$@" 2>)" + errors,
+                                         c.program.path};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
 
         if (c.complaint != nullptr) {

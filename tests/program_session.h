@@ -12,7 +12,10 @@ struct ProgramCase {
 extern const ProgramCase bothPrograms[2];
 
 // Names a case by its program in test listings.
-inline void PrintTo(const ProgramCase &c, std::ostream *out) { *out << c.name; }
+inline void PrintTo(const ProgramCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 // The Xvfb started for this test binary.
 const XServer &testServer();

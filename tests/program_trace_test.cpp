@@ -74,7 +74,10 @@ struct ModelStep { // the members are read through modelSteps, which cppcheck mi
     std::string timeText;
 };
 
-inline void PrintTo(const TraceCase &c, std::ostream *out) { *out << c.program.name; }
+inline void PrintTo(const TraceCase &c, std::ostream *out)
+{
+    *out << c.program.name;
+}
 
 class ProgramTrace : public testing::TestWithParam<TraceCase> {
 protected:

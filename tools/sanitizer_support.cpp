@@ -3,6 +3,7 @@
 // apitrace starts all run with them.
 #include <dlfcn.h>
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
 extern "C" const char *__asan_default_options()
 {
     // apitrace preloads its tracer ahead of the sanitizer runtime. The libraries
@@ -11,11 +12,13 @@ extern "C" const char *__asan_default_options()
     return "detect_leaks=1:verify_asan_link_order=0:quarantine_size_mb=4";
 }
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
 extern "C" const char *__lsan_default_options()
 {
     return "suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0";
 }
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
 extern "C" const char *__ubsan_default_options()
 {
     return "print_stacktrace=1:halt_on_error=1";
