@@ -6,7 +6,8 @@ BUILD ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
-# directory of its own (the tests' sanitizer settings live in tests/CMakeLists.txt).
+# directory of its own; every executable carries the sanitizers' settings
+# (tools/sanitizer_support.cpp), so ctest needs no environment of its own.
 ifeq ($(SANITIZE),1)
 BUILD = build-sanitize
 CMAKE_FLAGS += -DSANITIZE=ON
