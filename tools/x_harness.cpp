@@ -111,13 +111,14 @@ static int countXError(Display *, XErrorEvent *)
     return 0;
 }
 
-Display *connectTo(const XServer &server)
+// Opens a connection whose X errors are counted rather than fatal.
+static Display *connectTo(const XServer &server)
 {
     XSetErrorHandler(countXError);
     return XOpenDisplay(server.display.c_str());
 }
 
-void disconnect(Display *dpy)
+static void disconnect(Display *dpy)
 {
     if (dpy != nullptr)
         XCloseDisplay(dpy);

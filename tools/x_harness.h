@@ -33,9 +33,7 @@ int waitForExit(pid_t pid, int timeoutMs);
 // Kills the process if it still runs and reaps it.
 void killProgram(pid_t pid);
 
-// Opens a connection whose X errors are counted rather than fatal.
-Display *connectTo(const XServer &server);
-void disconnect(Display *dpy);
+// X errors seen on the harness's connections, which count them rather than exit.
 int xErrorCount();
 
 // The first viewable top-level window titled title, or 0 after timeoutMs.
