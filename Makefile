@@ -16,7 +16,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
                  libx11-dev zlib1g-dev libgtest-dev
-TEST_PACKAGES = $(BUILD_PACKAGES) xvfb apitrace apitrace-tracers dpkg-dev file
+TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
 

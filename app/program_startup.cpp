@@ -4,11 +4,27 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
+
 static const double windowSize[2] = {300.0, 300.0}; // requested width and height, pixels
 
 static void requestWindowSize()
 {
     glutInitWindowSize(static_cast<int>(windowSize[0]), static_cast<int>(windowSize[1]));
+}
+
+// Mends what a geometry option can leave the toolkit asking of X; the
+// position it gave is kept.
+static void fitWindowRequest()
+{
+    const int width = glutGet(GLUT_INIT_WINDOW_WIDTH), height = glutGet(GLUT_INIT_WINDOW_HEIGHT);
+    const int screenWidth = glutGet(GLUT_SCREEN_WIDTH), screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+    // Without a full size the toolkit would ask for a 0 x 0 window, which X refuses.
+    if (width < 1 || height < 1)
+        requestWindowSize();
+    // Larger than the screen, the renderer cannot hold the frame (and X sizes are 16-bit).
+    else if (width > screenWidth || height > screenHeight)
+        glutInitWindowSize(std::min(width, screenWidth), std::min(height, screenHeight));
 }
 
 int runProgram(const VariantProfile &profile, int argc, char **argv)
@@ -25,10 +41,7 @@ int runProgram(const VariantProfile &profile, int argc, char **argv)
         glutInit(&programOnlyCount, programOnly);
     }
 
-    // A geometry option without a full size leaves the toolkit asking X for a
-    // 0 x 0 window, which X refuses; fall back to the default size.
-    if (glutGet(GLUT_INIT_WINDOW_WIDTH) < 1 || glutGet(GLUT_INIT_WINDOW_HEIGHT) < 1)
-        requestWindowSize();
+    fitWindowRequest();
 
     if (profile.requestDisplayMode)
         glutInitDisplayMode(profile.displayMode);

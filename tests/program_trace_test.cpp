@@ -1,77 +1,26 @@
-// The GL calls of both programs as apitrace records them: one-time state,
-// projection and camera on every reshape, and every frame's material, angle,
-// time text and presentation, against the model stepped alongside.
+// Every GL, GLU and GLUT call both programs make, as the call recorder sees
+// them, against the calls their profile and the model give: the start-up,
+// then each event of a run (reshape, display, timer) compared whole.
+#include "call_record.h"
 #include "pendulum_model.h"
 #include "program_session.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <fstream>
 #include <string>
+#include <vector>
 
-struct Call {
-    std::string name, args;
-};
-
-// Our calls from the dump, without the toolkit's GLX traffic and apitrace's
-// fake calls.
-static std::vector<Call> dumpCalls(const std::string &tracePath)
-{
-    std::vector<Call> calls;
-    FILE *dump = popen( // NOLINT(cert-env33-c): runs apitrace on a file of our own
-        ("apitrace dump --color=never " + tracePath).c_str(), "r");
-    if (dump == nullptr)
-        return calls;
-    char line[8192];
-    while (std::fgets(line, sizeof line, dump) != nullptr) {
-        const std::string text(line);
-        const size_t space = text.find(' '), paren = text.find('(');
-        if (text.empty() || std::isdigit(static_cast<unsigned char>(text[0])) == 0 || paren == std::string::npos ||
-            text.find("// fake") != std::string::npos)
-            continue;
-        Call call = {text.substr(space + 1, paren - space - 1), text.substr(paren + 1, text.rfind(')') - paren - 1)};
-        if (call.name.rfind("glX", 0) != 0 || call.name == "glXSwapBuffers")
-            calls.push_back(call);
-    }
-    pclose(dump);
-    return calls;
-}
-
-static double argument(const Call &call, const char *name)
-{
-    const size_t at = call.args.find(std::string(name) + " = ");
-    return at == std::string::npos ? NAN : std::strtod(call.args.c_str() + at + std::strlen(name) + 3, nullptr);
-}
-
+// Each program's row; the start-up and the run add the rest.
 static const struct TraceCase {
     const ProgramCase &program;
-    std::vector<std::string> setup; // the calls before the first reshape
-    const char *material;
-    const char *presentCall, *absentCall;
+    const char *toolkitOptions; // what glutInit is handed of "-geometry 400x250+20+30"
+    const char *displayMode, *culling, *material, *present, *timerMs;
+    int width, height; // the first reshape
 } cases[] = {
-    {bothPrograms[0],
-     {"glClearColor(red = 1, green = 1, blue = 1, alpha = 1)", "glEnable(cap = GL_DEPTH_TEST)",
-      "glEnable(cap = GL_LIGHTING)", "glEnable(cap = GL_LIGHT0)"},
-     "face = GL_FRONT_AND_BACK, pname = GL_DIFFUSE, params = {1, 0, 0, 0}",
-     "glFlush",
-     "glXSwapBuffers"},
-    {bothPrograms[1],
-     {"glClearColor(red = 1, green = 1, blue = 1, alpha = 1)", "glEnable(cap = GL_DEPTH_TEST)",
-      "glEnable(cap = GL_CULL_FACE)", "glCullFace(mode = GL_BACK)", "glEnable(cap = GL_LIGHTING)",
-      "glEnable(cap = GL_LIGHT0)"},
-     "face = GL_FRONT_AND_BACK, pname = GL_AMBIENT_AND_DIFFUSE, params = {1, 0, 0, 0}",
-     "glXSwapBuffers",
-     nullptr},
-};
-
-struct ModelStep { // the members are read through modelSteps, which cppcheck misses
-    // cppcheck-suppress unusedStructMember
-    double angleDeg;
-    // cppcheck-suppress unusedStructMember
-    std::string timeText;
+    {bothPrograms[0], "", "", "", "GL_DIFFUSE", "glFlush()", "20", 300, 300},
+    {bothPrograms[1], R"("-geometry", "400x250+20+30")", "glutInitDisplayMode(18)",
+     "glEnable(GL_CULL_FACE)\nglCullFace(GL_BACK)", "GL_AMBIENT_AND_DIFFUSE", "glutSwapBuffers()", "10", 400, 250},
 };
 
 inline void PrintTo(const TraceCase &c, std::ostream *out)
@@ -79,114 +28,125 @@ inline void PrintTo(const TraceCase &c, std::ostream *out)
     *out << c.program.name;
 }
 
-class ProgramTrace : public testing::TestWithParam<TraceCase> {
-protected:
-    // The model's one state serves both programs' runs: record its steps once.
-    static void SetUpTestSuite()
-    {
-        modelSteps.push_back({pendulumState().angleDeg, pendulumState().timeText});
-        for (int step = 1; step <= 5000; ++step) {
-            stepSimulation();
-            modelSteps.push_back({pendulumState().angleDeg, pendulumState().timeText});
-        }
-    }
-    static std::vector<ModelStep> modelSteps; // index: steps taken
-
-    // Runs the program under apitrace for a moment, resized once, then closed.
-    static std::vector<Call> traceRun(const ProgramCase &program)
-    {
-        const std::string path = testing::TempDir() + program.name + ".trace";
-        std::remove(path.c_str());
-        RunningProgram running =
-            startProgram(testServer(), {"apitrace", "trace", "--api", "gl", "--output", path, program.path});
-        EXPECT_NE(running.window, 0u);
-        if (running.window != 0) {
-            sleepMs(400);
-            moveResizeWindow(running.dpy, running.window, 0, 0, 400, 200);
-            sleepMs(200);
-            EXPECT_NE(closeAndWait(running), -1);
-        }
-        stopProgram(running);
-        return dumpCalls(path);
-    }
+// In the order made; a {field} is filled in per program, per frame or per
+// reshape, and a field left empty drops its line.
+static const char *const startupCalls[] = {
+    "glutInitWindowSize(300, 300)", "glutInit({{options}})", "{mode}", R"(glutCreateWindow("Velmora"))",
+    "glutDisplayFunc(f1)", "glutReshapeFunc(f2)", "glutTimerFunc(0, f3, 0)", "glClearColor(1, 1, 1, 1)",
+    "glEnable(GL_DEPTH_TEST)", "{culling}", "glEnable(GL_LIGHTING)", "glEnable(GL_LIGHT0)", "glutMainLoop()",
+};
+static const char *const timerCalls[] = {"glutPostRedisplay()", "glutTimerFunc({period}, f3, 0)"};
+static const char *const reshapeCalls[] = {
+    "glViewport(0, 0, {width}, {height})", "glMatrixMode(GL_PROJECTION)", "glLoadIdentity()",
+    "gluPerspective(30, {aspect}, 1, 100)", "gluLookAt(0, 0.5, 3, 0, 0.5, 0, 0, 1, 0)", "glMatrixMode(GL_MODELVIEW)",
+};
+static const char *const frameCalls[] = {
+    "glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT)", "glLoadIdentity()",
+    "glColor3f(1, 0, 0)", "glRasterPos3f(-0.8, 0.8, -1)", "{text OpenGL}",
+    "glColor3f(1, 0, 0)", "glRasterPos3f(-0.9, 0.7, -1)", "{text t=}",
+    "glColor3f(1, 0, 0)", "glRasterPos3f(-0.8, 0.7, -1)", "{text {time}}",
+    "glMaterialfv(GL_FRONT_AND_BACK, {material}, {1, 0, 0, 0})",
+    "glTranslated(0, 1, 0)", "glRotated({angle}, 0, 0, 1)", "glTranslated(0, -1, 0)",
+    "glBegin(GL_LINES)", "glVertex3d(0, 1, 0)", "glVertex3d(0, 0, 0)", "glEnd()",
+    "glutSolidSphere(0.1, 30, 30)", "{present}",
 };
 
-TEST_P(ProgramTrace, CallsMatchTheProfileAndTheModelFrameByFrame)
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+static std::string bitmapText(const std::string &text)
 {
-    const TraceCase &c = GetParam();
-    const std::vector<Call> calls = traceRun(c.program);
-    ASSERT_GT(calls.size(), 100u);
-
-    size_t i = 0;
-    std::vector<std::string> setup;
-    for (; i < calls.size() && calls[i].name != "glViewport"; ++i)
-        if (calls[i].name != "glDrawBuffer" && calls[i].name != "glReadBuffer") // the toolkit's own
-            setup.push_back(calls[i].name + "(" + calls[i].args + ")");
-    EXPECT_EQ(setup, c.setup);
-
-    int frames = 0, reshapes = 0;
-    size_t step = 0;
-    for (; i < calls.size(); ++i) {
-        const Call &call = calls[i];
-        if (call.name == "glViewport") {
-            // Projection, then the camera onto the projection matrix, then a frame at once.
-            ++reshapes;
-            ASSERT_LT(i + 7, calls.size());
-            const double width = argument(call, "width"), height = std::max(argument(call, "height"), 1.0);
-            EXPECT_EQ(calls[i + 1].args, "mode = GL_PROJECTION");
-            EXPECT_EQ(calls[i + 2].name, "glLoadIdentity");
-            EXPECT_EQ(calls[i + 3].name, "glMultMatrixd");
-            const double f = 1.0 / std::tan(15.0 * M_PI / 180.0);
-            EXPECT_NEAR(std::strtod(calls[i + 3].args.c_str() + 5, nullptr), f / (width / height), 1e-9) << call.args;
-            EXPECT_EQ(calls[i + 4].name, "glMultMatrixf");
-            EXPECT_EQ(calls[i + 5].name + "(" + calls[i + 5].args + ")", "glTranslated(x = -0, y = -0.5, z = -3)");
-            EXPECT_EQ(calls[i + 6].args, "mode = GL_MODELVIEW");
-            EXPECT_EQ(calls[i + 7].name, "glClear");
-        }
-        if (call.name != "glClear")
-            continue;
-
-        // One frame: up to the next glClear or reshape.
-        ++frames;
-        size_t end = i + 1;
-        while (end < calls.size() && calls[end].name != "glClear" && calls[end].name != "glViewport")
-            ++end;
-        int presents = 0, absents = 0, textBitmaps = -1, rasterPositions = 0;
-        double angle = NAN;
-        bool material = false;
-        for (size_t j = i; j < end; ++j) {
-            const Call &inFrame = calls[j];
-            presents += static_cast<int>(inFrame.name == c.presentCall);
-            absents += static_cast<int>(c.absentCall != nullptr && inFrame.name == c.absentCall);
-            rasterPositions += static_cast<int>(inFrame.name == "glRasterPos3f");
-            if (rasterPositions == 3 && inFrame.name == "glBitmap")
-                ++textBitmaps;
-            if (inFrame.name == "glRasterPos3f" && rasterPositions == 3)
-                textBitmaps = 0;
-            if (inFrame.name == "glMaterialfv")
-                material = inFrame.args == c.material;
-            if (inFrame.name == "glRotated")
-                angle = argument(inFrame, "angle");
-        }
-        SCOPED_TRACE("frame " + std::to_string(frames));
-        EXPECT_EQ(presents, 1);
-        EXPECT_EQ(absents, 0);
-        EXPECT_TRUE(material);
-
-        // Each frame shows the state after the ticks so far: the same step as
-        // the frame before, or the next one, never a skipped step.
-        if (std::fabs(angle - modelSteps[step].angleDeg) > 1e-12 && step + 1 < modelSteps.size())
-            ++step;
-        ASSERT_NEAR(angle, modelSteps[step].angleDeg, 1e-12) << "after step " << step;
-        EXPECT_EQ(textBitmaps, static_cast<int>(modelSteps[step].timeText.size())) << modelSteps[step].timeText;
-        i = end - 1;
-    }
-    EXPECT_EQ(reshapes, 2);
-    EXPECT_GT(step, 10u);
-    EXPECT_GE(static_cast<size_t>(frames), step);
+    std::string calls;
+    for (const char c : text)
+        calls += std::string(calls.empty() ? "" : "\n") + "glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, " +
+                 std::to_string(c) + ")";
+    return calls;
 }
 
-std::vector<ModelStep> ProgramTrace::modelSteps;
+template <size_t N> static std::string fill(const char *const (&lines)[N], const Fields &fields)
+{
+    std::string calls;
+    for (const char *line : lines) {
+        std::string text = line;
+        for (const auto &field : fields)
+            for (size_t at = text.find(field.first); at != std::string::npos; at = text.find(field.first))
+                text.replace(at, field.first.size(), field.second);
+        if (text.rfind("{text ", 0) == 0)
+            text = bitmapText(text.substr(6, text.size() - 7));
+        if (!text.empty())
+            calls += text + "\n";
+    }
+    return calls;
+}
+
+class ProgramTrace : public testing::TestWithParam<TraceCase> {
+protected:
+    static void SetUpTestSuite()
+    {
+        for (int step = 0; step <= 5000; ++step, stepSimulation())
+            modelSteps.push_back({shortestText(pendulumState().angleDeg), pendulumState().timeText});
+    }
+    static std::vector<std::pair<std::string, std::string>> modelSteps; // angle and time text after each step
+};
+std::vector<std::pair<std::string, std::string>> ProgramTrace::modelSteps;
+
+TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
+{
+    const TraceCase &c = GetParam();
+    const std::string record = testing::TempDir() + c.program.name + ".calls";
+    RunningProgram running = startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
+                                          {"LD_PRELOAD=" CALL_RECORDER_PATH, "CALL_RECORD=" + record});
+    ASSERT_NE(running.window, 0u);
+    sleepMs(300);
+    moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);
+    sleepMs(300);
+    EXPECT_NE(closeAndWait(running), -1);
+    stopProgram(running);
+
+    // The record split into the start-up and the events, each with its calls.
+    std::ifstream in(record);
+    std::vector<std::pair<std::string, std::string>> events = {{"start-up", ""}};
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("> ", 0) == 0)
+            events.emplace_back(line.substr(2), "");
+        else
+            events.back().second += line + "\n";
+
+    const Fields program = {{"{options}", c.toolkitOptions}, {"{mode}", c.displayMode}, {"{culling}", c.culling},
+                            {"{material}", c.material},      {"{present}", c.present},  {"{period}", c.timerMs}};
+    ASSERT_EQ(events[0].second, fill(startupCalls, program));
+    size_t ticks = 0;
+    int reshapes = 0;
+    for (size_t i = 1; i < events.size(); ++i) {
+        const std::string &event = events[i].first;
+        std::string expected;
+        int width = 0, height = 0;
+        if (event == "timer(0)") {
+            expected = fill(timerCalls, program);
+            ++ticks;
+        } else if (std::sscanf(event.c_str(), "reshape(%d, %d)", &width, &height) == 2) {
+            const std::string aspect = shortestText(static_cast<double>(width) / static_cast<double>(height));
+            Fields reshape = program;
+            reshape.insert(reshape.end(), {{"{width}", std::to_string(width)},
+                                           {"{height}", std::to_string(height)},
+                                           {"{aspect}", aspect}});
+            expected = fill(reshapeCalls, reshape);
+            ++reshapes;
+        } else {
+            ASSERT_EQ(event, "display()");
+        }
+        if (event != "timer(0)") {
+            ASSERT_LT(ticks, modelSteps.size());
+            Fields frame = program;
+            frame.insert(frame.end(), {{"{angle}", modelSteps[ticks].first}, {"{time}", modelSteps[ticks].second}});
+            expected += fill(frameCalls, frame);
+        }
+        ASSERT_EQ(events[i].second, expected) << "event " << i << ": " << event << " after " << ticks << " ticks";
+    }
+    EXPECT_EQ(events.size() > 1 ? events[1].first : "", "reshape(" + std::to_string(c.width) + ", " +
+                                                             std::to_string(c.height) + ")");
+    EXPECT_EQ(reshapes, 2);
+    EXPECT_GT(ticks, 10u);
+}
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramTrace, testing::ValuesIn(cases),
                          [](const testing::TestParamInfo<TraceCase> &info) { return info.param.program.name; });

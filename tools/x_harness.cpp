@@ -158,17 +158,6 @@ static Window findViewable(Display *dpy, const char *title)
     return found;
 }
 
-Window waitForWindow(Display *dpy, const char *title, int timeoutMs)
-{
-    for (int waited = 0; waited <= timeoutMs; waited += 10) {
-        const Window window = findViewable(dpy, title);
-        if (window != 0)
-            return window;
-        sleepMs(10);
-    }
-    return 0;
-}
-
 WindowGeometry windowGeometry(Display *dpy, Window window)
 {
     WindowGeometry geometry = {0, 0, 0, 0};
@@ -251,8 +240,14 @@ RunningProgram startProgram(const XServer &server, const std::vector<std::string
     RunningProgram program;
     program.dpy = connectTo(server);
     program.pid = launchProgram(server, argv, env);
-    if (program.dpy != nullptr)
-        program.window = waitForWindow(program.dpy, "Velmora", 15000);
+    for (int waited = 0; program.dpy != nullptr && program.window == 0 && waited <= 15000; waited += 10) {
+        program.window = findViewable(program.dpy, "Velmora");
+        if (program.window == 0 && waitpid(program.pid, &program.exitStatus, WNOHANG) == program.pid) {
+            program.pid = -1;
+            break;
+        }
+        sleepMs(program.window == 0 ? 10 : 0);
+    }
     return program;
 }
 

@@ -36,8 +36,6 @@ void killProgram(pid_t pid);
 // X errors seen on the harness's connections, which count them rather than exit.
 int xErrorCount();
 
-// The first viewable top-level window titled title, or 0 after timeoutMs.
-Window waitForWindow(Display *dpy, const char *title, int timeoutMs);
 std::string windowTitle(Display *dpy, Window window);
 
 struct WindowGeometry {
@@ -71,10 +69,11 @@ struct RunningProgram {
     pid_t pid = -1;
     Display *dpy = nullptr;
     Window window = 0;
+    int exitStatus = -1; // the wait status, where the program ended without a window
 };
 
 // Starts the program (argv[0] first, then its arguments) and waits for its
-// window; the window is 0 if none appeared.
+// window; the window is 0 if none appeared within 15 s or the program ended.
 RunningProgram startProgram(const XServer &server, const std::vector<std::string> &argv,
                             const std::vector<std::string> &env = {});
 void stopProgram(RunningProgram &program);

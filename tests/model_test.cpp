@@ -1,0 +1,87 @@
+// The pendulum model: the exact state after the first steps, the acceleration,
+// then one run of 2,145,178 steps for the swing's peaks, sign changes and
+// period, and the time text up to its first drift.
+#include "pendulum_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+TEST(PendulumModel, AccelerationDependsOnTheAngleAlone)
+{
+    static const struct {
+        double t, theta, omega, expected;
+    } cases[] = {
+        {0.0, 0.0, 0.0, 0.0},
+        {0.0, 0.5, 0.0, -9.8 * std::sin(0.5)},
+        {7.0, 0.5, -3.0, -9.8 * std::sin(0.5)},
+        {0.0, -1.2, 2.0, 9.8 * std::sin(1.2)},
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(angularAcceleration(c.t, c.theta, c.omega), c.expected) << "theta " << c.theta;
+}
+
+// The model's one state lives for the whole process, so one test walks it.
+TEST(PendulumModel, FirstStepsThenTwoMillionSteps)
+{
+    const PendulumState &s = pendulumState();
+    EXPECT_STREQ(s.timeText, "");
+    EXPECT_EQ(s.t, 0.0);
+    EXPECT_EQ(s.angleDeg, 0.0);
+    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_EQ(s.omega, (90.0 * 3.14159) / 180.0);
+
+    static const struct {
+        double omega, theta, angleDeg;
+        const char *timeText;
+    } firstSteps[] = {
+        {1.570795, 0.01570795, 0.9, "0.010000"}, // straight down every stage's acceleration is 0
+        {1.5693286989316955, 0.031401236989316954, 1.7991598706632794, "0.020000"},
+    };
+    for (const auto &expected : firstSteps) {
+        stepSimulation();
+        EXPECT_DOUBLE_EQ(s.omega, expected.omega);
+        EXPECT_DOUBLE_EQ(s.theta, expected.theta);
+        EXPECT_DOUBLE_EQ(s.angleDeg, expected.angleDeg);
+        EXPECT_STREQ(s.timeText, expected.timeText);
+    }
+
+    double previous = s.angleDeg, beforePrevious = 0.9;
+    long firstPeak = 0, firstNegative = 0, lastUpwardCrossing = 0, extremes = 0, firstDrift = 0;
+    char exact[64];
+    for (long step = 3; step <= 2145178 && firstDrift == 0; ++step) {
+        stepSimulation();
+        std::snprintf(exact, sizeof exact, "%ld.%02ld0000", step / 100, step % 100);
+        if (std::strcmp(s.timeText, exact) != 0)
+            firstDrift = step;
+        if (step > 200000)
+            continue;
+        const double angle = s.angleDeg;
+        if ((previous - beforePrevious) * (angle - previous) < 0.0) { // the step before was a peak or trough
+            ++extremes;
+            if (firstPeak == 0) {
+                firstPeak = step - 1;
+                EXPECT_NEAR(previous, 29.7486, 1e-4);
+            }
+            ASSERT_TRUE(std::fabs(previous) >= 29.745 && std::fabs(previous) <= 29.750) << "at step " << step - 1;
+        }
+        if (firstNegative == 0 && angle < 0.0) {
+            firstNegative = step;
+            EXPECT_STREQ(s.timeText, "1.050000");
+        }
+        if (previous <= 0.0 && angle > 0.0) {
+            const long period = step - lastUpwardCrossing;
+            ASSERT_TRUE(lastUpwardCrossing == 0 || period == 208 || period == 209) << period << " at step " << step;
+            lastUpwardCrossing = step;
+        }
+        beforePrevious = previous;
+        previous = angle;
+    }
+    EXPECT_EQ(firstPeak, 52);
+    EXPECT_EQ(firstNegative, 105);
+    EXPECT_GT(extremes, 1900); // two per 2.09 s period over 2,000 s
+    EXPECT_EQ(firstDrift, 2145178);
+    EXPECT_STREQ(s.timeText, "21451.779999");
+}

@@ -1,0 +1,23 @@
+// The text form of the calls that the call recorder writes, shared with the
+// tests that build the expected calls: numbers in the shortest form that reads
+// back to the same value, so 0.8f prints as 0.8 and a double keeps every bit.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+inline std::string shortestText(double value, bool isFloat = false)
+{
+    char text[32];
+    if (value == static_cast<double>(static_cast<long long>(value)) && value > -1e15 && value < 1e15) {
+        std::snprintf(text, sizeof text, "%.0f", value); // whole numbers without an exponent
+        return text;
+    }
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (isFloat ? std::strtof(text, nullptr) == static_cast<float>(value) : std::strtod(text, nullptr) == value)
+            break;
+    }
+    return text;
+}
