@@ -15,9 +15,9 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev zlib1g-dev libgtest-dev
+                 libx11-dev libpng-dev libgtest-dev
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file
-BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev
+BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
 
 .PHONY: all build run test screenshot bench lint clean
@@ -53,7 +53,8 @@ bench:
 
 # clang-tidy and cppcheck over every source (the benchmarks and the sanitizer
 # build's settings included), with the checks in .clang-tidy, and the
-# formatting of .clang-format; any finding fails.
+# formatting of .clang-format; any finding fails. (Newer cppcheck also notes
+# where it limits its branch analysis: a note, not a finding.)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
@@ -62,7 +63,7 @@ lint:
 	clang-format --dry-run -Werror $(SOURCES)
 	clang-tidy -p build-lint --quiet $(filter %.cpp,$(SOURCES))
 	cppcheck --quiet --enable=warning,style,performance,portability --std=c++17 --inline-suppr \
-	    --error-exitcode=1 --project=build-lint/compile_commands.json
+	    --suppress=normalCheckLevelMaxBranches --error-exitcode=1 --project=build-lint/compile_commands.json
 
 clean:
 	rm -rf build build-release build-sanitize build-lint

@@ -1,6 +1,8 @@
 #include "program_startup.h"
 
 #include "animation_timer.h"
+#include "scene_renderer.h"
+#include "variant_profile.h"
 
 #include <GL/freeglut.h>
 

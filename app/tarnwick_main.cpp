@@ -2,6 +2,7 @@
 // culling, one model step every 10 ms tick; toolkit options on its command
 // line, such as -geometry, apply.
 #include "program_startup.h"
+#include "variant_profile.h"
 
 int main(int argc, char **argv)
 {

@@ -1,5 +1,7 @@
 #include "variant_profile.h"
 
+#include "scene_renderer.h"
+
 #include <GL/freeglut.h>
 
 // velmora requests no display mode: the toolkit's default is single-buffered

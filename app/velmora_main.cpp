@@ -1,6 +1,7 @@
 // velmora: a lit pendulum swinging in a single-buffered window, one model step
 // every 20 ms tick; its command line is ignored.
 #include "program_startup.h"
+#include "variant_profile.h"
 
 int main(int argc, char **argv)
 {

@@ -2,9 +2,9 @@
 // window size, for both programs and a same-work baseline, under a private
 // Xvfb with Mesa's software renderer. Frames are seen from outside the
 // programs through the LD_PRELOAD probe. Prints markdown: "ROW|" lines for
-// the summary table, then the details; writes the interval plot to argv[2].
-//   frame_bench BUILD_DIR PLOT.png
-#include "png_writer.h"
+// the summary table, then the details; writes the frame intervals, one block
+// per program, to argv[2] for bench/frame-intervals.gp to plot.
+//   frame_bench BUILD_DIR INTERVALS.dat
 #include "x_harness.h"
 
 #include <dirent.h>
@@ -152,7 +152,7 @@ static std::vector<double> settledIntervalsMs(const Run &run)
 static std::vector<double> frameTimesMs(const Run &run)
 {
     std::vector<double> times;
-    for (long long present : run.presents) {
+    for (const long long present : run.presents) {
         auto clear = std::upper_bound(run.clears.begin(), run.clears.end(), present);
         if (clear != run.clears.begin())
             times.push_back(static_cast<double>(present - *(clear - 1)) * 1e-6);
@@ -162,34 +162,18 @@ static std::vector<double> frameTimesMs(const Run &run)
 
 // Histograms of intervals, 0 to 30 ms in 0.1 ms bins, one colour per program,
 // with axis ticks every 5 ms.
-static void plotIntervals(const std::vector<std::vector<double>> &series, const char *path)
+// Writes each series of intervals as a block of its own, for gnuplot's "index".
+static void writeIntervals(const std::vector<std::vector<double>> &series, const char *path)
 {
-    const int width = 600, height = 260, base = 240;
-    const Rgb colours[] = {{40, 80, 200}, {210, 30, 30}};
-    Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(static_cast<size_t>(width) * height, Rgb{255, 255, 255});
-    auto set = [&](int x, int y, Rgb c) {
-        if (x >= 0 && x < width && y >= 0 && y < height)
-            image.pixels[static_cast<size_t>(y) * width + x] = c;
-    };
-    for (size_t s = 0; s < series.size() && s < 2; ++s) {
-        std::vector<int> bins(300, 0);
-        for (double ms : series[s])
-            if (ms >= 0.0 && ms < 30.0)
-                ++bins[static_cast<size_t>(ms * 10.0)];
-        const int highest = std::max(1, *std::max_element(bins.begin(), bins.end()));
-        for (int b = 0; b < 300; ++b)
-            for (int y = 0; y < bins[static_cast<size_t>(b)] * 220 / highest; ++y)
-                set(b * 2 + static_cast<int>(s), base - 1 - y, colours[s]);
+    FILE *out = std::fopen(path, "w");
+    if (out == nullptr)
+        return;
+    for (const std::vector<double> &intervals : series) {
+        for (const double ms : intervals)
+            std::fprintf(out, "%.4f\n", ms);
+        std::fprintf(out, "\n\n");
     }
-    for (int x = 0; x < width; ++x)
-        set(x, base, Rgb{0, 0, 0});
-    for (int ms = 0; ms <= 30; ms += 5)
-        for (int y = base; y < base + (ms % 10 != 0 ? 6 : 12); ++y)
-            set(ms * 20, y, Rgb{0, 0, 0});
-    writePng(image, path);
+    std::fclose(out);
 }
 
 static const Subject velmora = {"velmora", {"velmora"}, 'F', 50.0};
@@ -203,7 +187,7 @@ static const Subject bareWindow = {
 
 // Frame pacing and cost of running, each program with its baseline; returns
 // the details section and the renderer's name.
-static std::string measurePacingAndCost(const char *plotPath, std::string &renderer)
+static std::string measurePacingAndCost(const char *intervalsPath, std::string &renderer)
 {
     struct Pair {
         const Subject &program, &baseline;
@@ -248,7 +232,7 @@ static std::string measurePacingAndCost(const char *plotPath, std::string &rende
         std::printf("ROW| %s peak RSS, MiB (median of 7) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
                     pair.program.name, median(rss[0]), median(rss[1]), rssRatio, rssRatio <= 1.10 ? "met" : "missed");
     }
-    plotIntervals(intervalSeries, plotPath);
+    writeIntervals(intervalSeries, intervalsPath);
     return details;
 }
 
@@ -289,7 +273,7 @@ static std::string measureSizeScaling()
     std::string details = "\n## Frame cost by window size\n\ntarnwick, clear to present, median over 3 s:\n\n"
                           "| window | frame time, ms | ratio to 300 x 300 | pixels ratio |\n|---|---|---|---|\n";
     double smallest = 0.0;
-    for (int size : {300, 600, 1200}) {
+    for (const int size : {300, 600, 1200}) {
         const std::string geometry = std::to_string(size) + "x" + std::to_string(size) + "+0+0";
         const double frameMs = median(frameTimesMs(runSubject(tarnwick, 3000, {"-geometry", geometry})));
         if (size == 300)
@@ -305,7 +289,7 @@ static std::string measureSizeScaling()
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s BUILD_DIR PLOT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s BUILD_DIR INTERVALS.dat\n", argv[0]);
         return 2;
     }
     buildDir = argv[1];

@@ -5,13 +5,14 @@ set -eu
 build=$1
 doc=docs/performance.md
 plot=docs/frame-intervals.png
-steps=$(mktemp) frames=$(mktemp)
-trap 'rm -f "$steps" "$frames"' EXIT
+steps=$(mktemp) frames=$(mktemp) intervals=$(mktemp)
+trap 'rm -f "$steps" "$frames" "$intervals"' EXIT
 
 "$build/bench/step_bench" --benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_color=false \
     --benchmark_report_aggregates_only=true | tee "$steps" | grep -v '^ROW|'
 echo "Frame benchmarks under Xvfb (about two minutes)..."
-"$build/bench/frame_bench" "$build" "$plot" >"$frames"
+"$build/bench/frame_bench" "$build" "$intervals" >"$frames"
+gnuplot -c bench/frame-intervals.gp "$intervals" "$plot"
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 memory=$(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)

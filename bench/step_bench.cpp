@@ -10,6 +10,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 // cppcheck-suppress constParameterCallback ; Google Benchmark passes a mutable State
 static void stepSimulationOnce(benchmark::State &state)

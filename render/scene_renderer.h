@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-enum class FramePresentation {
+enum class FramePresentation : unsigned char {
     flush,      // single-buffered window: glFlush
     swapBuffers // double-buffered window: glutSwapBuffers
 };

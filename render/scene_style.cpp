@@ -1,5 +1,7 @@
 #include "scene_style.h"
 
+#include "scene_renderer.h"
+
 static SceneStyle style = {GL_DIFFUSE, false, FramePresentation::flush}; // replaced at start-up
 
 void useSceneStyle(const SceneStyle &chosen)

@@ -1,5 +1,7 @@
 #include "program_session.h"
 
+#include "x_harness.h"
+
 #include <gtest/gtest.h>
 
 const ProgramCase bothPrograms[2] = {{"velmora", VELMORA_PATH}, {"tarnwick", TARNWICK_PATH}};

@@ -4,11 +4,16 @@
 #include "call_record.h"
 #include "pendulum_model.h"
 #include "program_session.h"
+#include "x_harness.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Each program's row; the start-up and the run add the rest.
@@ -23,13 +28,14 @@ static const struct TraceCase {
      "glEnable(GL_CULL_FACE)\nglCullFace(GL_BACK)", "GL_AMBIENT_AND_DIFFUSE", "glutSwapBuffers()", "10", 400, 250},
 };
 
-inline void PrintTo(const TraceCase &c, std::ostream *out)
+static void PrintTo(const TraceCase &c, std::ostream *out)
 {
     *out << c.program.name;
 }
 
 // In the order made; a {field} is filled in per program, per frame or per
 // reshape, and a field left empty drops its line.
+// clang-format off
 static const char *const startupCalls[] = {
     "glutInitWindowSize(300, 300)", "glutInit({{options}})", "{mode}", R"(glutCreateWindow("Velmora"))",
     "glutDisplayFunc(f1)", "glutReshapeFunc(f2)", "glutTimerFunc(0, f3, 0)", "glClearColor(1, 1, 1, 1)",
@@ -50,6 +56,7 @@ static const char *const frameCalls[] = {
     "glBegin(GL_LINES)", "glVertex3d(0, 1, 0)", "glVertex3d(0, 0, 0)", "glEnd()",
     "glutSolidSphere(0.1, 30, 30)", "{present}",
 };
+// clang-format on
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
@@ -83,7 +90,7 @@ protected:
     static void SetUpTestSuite()
     {
         for (int step = 0; step <= 5000; ++step, stepSimulation())
-            modelSteps.push_back({shortestText(pendulumState().angleDeg), pendulumState().timeText});
+            modelSteps.emplace_back(shortestText(pendulumState().angleDeg), pendulumState().timeText);
     }
     static std::vector<std::pair<std::string, std::string>> modelSteps; // angle and time text after each step
 };
@@ -119,16 +126,17 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
     for (size_t i = 1; i < events.size(); ++i) {
         const std::string &event = events[i].first;
         std::string expected;
-        int width = 0, height = 0;
         if (event == "timer(0)") {
             expected = fill(timerCalls, program);
             ++ticks;
-        } else if (std::sscanf(event.c_str(), "reshape(%d, %d)", &width, &height) == 2) {
+        } else if (event.rfind("reshape(", 0) == 0) {
+            char *comma = nullptr;
+            const long width = std::strtol(event.c_str() + 8, &comma, 10), height = std::strtol(comma + 1, nullptr, 10);
             const std::string aspect = shortestText(static_cast<double>(width) / static_cast<double>(height));
             Fields reshape = program;
-            reshape.insert(reshape.end(), {{"{width}", std::to_string(width)},
-                                           {"{height}", std::to_string(height)},
-                                           {"{aspect}", aspect}});
+            reshape.insert(
+                reshape.end(),
+                {{"{width}", std::to_string(width)}, {"{height}", std::to_string(height)}, {"{aspect}", aspect}});
             expected = fill(reshapeCalls, reshape);
             ++reshapes;
         } else {
@@ -142,8 +150,8 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
         }
         ASSERT_EQ(events[i].second, expected) << "event " << i << ": " << event << " after " << ticks << " ticks";
     }
-    EXPECT_EQ(events.size() > 1 ? events[1].first : "", "reshape(" + std::to_string(c.width) + ", " +
-                                                             std::to_string(c.height) + ")");
+    EXPECT_EQ(events.size() > 1 ? events[1].first : "",
+              "reshape(" + std::to_string(c.width) + ", " + std::to_string(c.height) + ")");
     EXPECT_EQ(reshapes, 2);
     EXPECT_GT(ticks, 10u);
 }

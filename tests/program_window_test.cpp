@@ -2,14 +2,19 @@
 // scene's pixels, redraw after resize and expose, closing; a minute of
 // running and a storm of resizes; and every command line a user could type.
 #include "program_session.h"
+#include "x_harness.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <string>
+#include <vector>
 
 static bool endedWithStatus0(int status)
 {
@@ -166,7 +171,7 @@ static Outcome runSoundly(const ProgramCase &program, const std::string &shellPr
         EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0) << "status " << status;
     }
     stopProgram(running);
-    std::ifstream in(errors);
+    const std::ifstream in(errors);
     std::ostringstream text;
     text << in.rdbuf();
     outcome.errors = text.str();
@@ -175,7 +180,7 @@ static Outcome runSoundly(const ProgramCase &program, const std::string &shellPr
     return outcome;
 }
 
-static const int defaultPlace = -1;  // where the toolkit puts a window given no position
+static const int defaultPlace = -1; // where the toolkit puts a window given no position
 static const std::string longArg(10000, '7');
 
 // tarnwick's window for each line, or what it says before it exits; velmora
@@ -223,8 +228,8 @@ TEST_P(ProgramCommandLine, EveryLineEndsSoundlyAndOnlyTarnwickAppliesOptions)
             EXPECT_FALSE(outcome.window);
             EXPECT_NE(outcome.errors.find(c.complaint), std::string::npos) << outcome.errors;
         } else if (!applies || c.complaint == nullptr) {
-            const WindowGeometry expected =
-                applies ? WindowGeometry{c.x, c.y, c.width, c.height} : WindowGeometry{defaultPlace, defaultPlace, 300, 300};
+            const WindowGeometry expected = applies ? WindowGeometry{c.x, c.y, c.width, c.height}
+                                                    : WindowGeometry{defaultPlace, defaultPlace, 300, 300};
             ASSERT_TRUE(outcome.window);
             EXPECT_EQ(outcome.geometry.width, expected.width);
             EXPECT_EQ(outcome.geometry.height, expected.height);
@@ -234,7 +239,7 @@ TEST_P(ProgramCommandLine, EveryLineEndsSoundlyAndOnlyTarnwickAppliesOptions)
     }
 
     // Then random lines made of the same pieces, the same every run.
-    std::mt19937 random(20261207);
+    std::mt19937 random(20261207); // NOLINT(cert-msc32-c,cert-msc51-cpp): the same lines every run
     for (int line = 0; line < 30; ++line) {
         std::vector<std::string> args;
         for (size_t pieces = 1 + random() % 4; pieces > 0; --pieces) {

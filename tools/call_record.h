@@ -9,15 +9,15 @@
 
 inline std::string shortestText(double value, bool isFloat = false)
 {
-    char text[32];
+    char buffer[32];
     if (value == static_cast<double>(static_cast<long long>(value)) && value > -1e15 && value < 1e15) {
-        std::snprintf(text, sizeof text, "%.0f", value); // whole numbers without an exponent
-        return text;
+        std::snprintf(buffer, sizeof buffer, "%.0f", value); // whole numbers without an exponent
+        return buffer;
     }
     for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, value);
-        if (isFloat ? std::strtof(text, nullptr) == static_cast<float>(value) : std::strtod(text, nullptr) == value)
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (isFloat ? std::strtof(buffer, nullptr) == static_cast<float>(value) : std::strtod(buffer, nullptr) == value)
             break;
     }
-    return text;
+    return buffer;
 }

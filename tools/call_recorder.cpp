@@ -12,8 +12,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
+#include <iterator>
 #include <string>
+#include <utility>
 
 static int depth = 0; // recorded calls under way; only calls made at depth 0 are the program's
 
@@ -37,8 +43,8 @@ static void writeLine(const std::string &line)
         out = path != nullptr ? open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644) : -1;
     }
     // One write a line, so the record survives the process being killed.
-    const std::string text = line + "\n";
-    if (out >= 0 && write(out, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+    const std::string withNewline = line + "\n";
+    if (out >= 0 && write(out, withNewline.data(), withNewline.size()) < 0)
         out = -1;
 }
 
@@ -59,50 +65,56 @@ struct ArgumentList {
     char **argv;
 };
 
-static std::string text(int value)
+static std::string shown(int value)
 {
     return std::to_string(value);
 }
-static std::string text(unsigned int value)
+static std::string shown(unsigned int value)
 {
     return std::to_string(value);
 }
-static std::string text(float value)
+static std::string shown(float value)
 {
     return shortestText(value, true);
 }
-static std::string text(double value)
+static std::string shown(double value)
 {
     return shortestText(value);
 }
-static std::string text(const char *value)
+static std::string shown(const char *value)
 {
     return std::string("\"") + value + "\"";
 }
-static std::string text(Enum e)
+static std::string shown(Enum e)
 {
-    static const struct {
-        GLenum value;
-        const char *name;
-    } names[] = {
-        {GL_DEPTH_TEST, "GL_DEPTH_TEST"},   {GL_CULL_FACE, "GL_CULL_FACE"},
-        {GL_LIGHTING, "GL_LIGHTING"},       {GL_LIGHT0, "GL_LIGHT0"},
-        {GL_COLOR_MATERIAL, "GL_COLOR_MATERIAL"}, {GL_BACK, "GL_BACK"},
-        {GL_FRONT, "GL_FRONT"},             {GL_FRONT_AND_BACK, "GL_FRONT_AND_BACK"},
-        {GL_AMBIENT, "GL_AMBIENT"},         {GL_DIFFUSE, "GL_DIFFUSE"},
-        {GL_AMBIENT_AND_DIFFUSE, "GL_AMBIENT_AND_DIFFUSE"}, {GL_SPECULAR, "GL_SPECULAR"},
-        {GL_EMISSION, "GL_EMISSION"},       {GL_PROJECTION, "GL_PROJECTION"},
-        {GL_MODELVIEW, "GL_MODELVIEW"},     {GL_LINES, "GL_LINES"},
+    static const std::pair<GLenum, const char *> names[] = {
+        {GL_DEPTH_TEST, "GL_DEPTH_TEST"},
+        {GL_CULL_FACE, "GL_CULL_FACE"},
+        {GL_LIGHTING, "GL_LIGHTING"},
+        {GL_LIGHT0, "GL_LIGHT0"},
+        {GL_COLOR_MATERIAL, "GL_COLOR_MATERIAL"},
+        {GL_BACK, "GL_BACK"},
+        {GL_FRONT, "GL_FRONT"},
+        {GL_FRONT_AND_BACK, "GL_FRONT_AND_BACK"},
+        {GL_AMBIENT, "GL_AMBIENT"},
+        {GL_DIFFUSE, "GL_DIFFUSE"},
+        {GL_AMBIENT_AND_DIFFUSE, "GL_AMBIENT_AND_DIFFUSE"},
+        {GL_SPECULAR, "GL_SPECULAR"},
+        {GL_EMISSION, "GL_EMISSION"},
+        {GL_PROJECTION, "GL_PROJECTION"},
+        {GL_MODELVIEW, "GL_MODELVIEW"},
+        {GL_LINES, "GL_LINES"},
         {GL_LINE_STRIP, "GL_LINE_STRIP"},
     };
-    for (const auto &n : names)
-        if (n.value == e.value)
-            return n.name;
+    const auto *const known =
+        std::find_if(std::begin(names), std::end(names), [&](const auto &n) { return n.first == e.value; });
+    if (known != std::end(names))
+        return known->second;
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%04x", e.value);
     return hex;
 }
-static std::string text(Callback callback)
+static std::string shown(Callback callback)
 {
     static const void *seen[16] = {}; // callbacks in the order first handed over
     size_t i = 0;
@@ -113,12 +125,9 @@ static std::string text(Callback callback)
     seen[i] = callback.address;
     return "f" + std::to_string(i + 1);
 }
-static std::string text(Font f)
+static std::string shown(Font f)
 {
-    static const struct {
-        void *font;
-        const char *name;
-    } fonts[] = {
+    static const std::pair<void *, const char *> fonts[] = {
         {GLUT_BITMAP_9_BY_15, "GLUT_BITMAP_9_BY_15"},
         {GLUT_BITMAP_8_BY_13, "GLUT_BITMAP_8_BY_13"},
         {GLUT_BITMAP_TIMES_ROMAN_10, "GLUT_BITMAP_TIMES_ROMAN_10"},
@@ -127,21 +136,20 @@ static std::string text(Font f)
         {GLUT_BITMAP_HELVETICA_12, "GLUT_BITMAP_HELVETICA_12"},
         {GLUT_BITMAP_HELVETICA_18, "GLUT_BITMAP_HELVETICA_18"},
     };
-    for (const auto &known : fonts)
-        if (known.font == f.font)
-            return known.name;
-    return "font?";
+    const auto *const known =
+        std::find_if(std::begin(fonts), std::end(fonts), [&](const auto &k) { return k.first == f.font; });
+    return known != std::end(fonts) ? known->second : "font?";
 }
-static std::string text(Colour c)
+static std::string shown(Colour c)
 {
-    return "{" + text(c.rgba[0]) + ", " + text(c.rgba[1]) + ", " + text(c.rgba[2]) + ", " + text(c.rgba[3]) + "}";
+    return "{" + shown(c.rgba[0]) + ", " + shown(c.rgba[1]) + ", " + shown(c.rgba[2]) + ", " + shown(c.rgba[3]) + "}";
 }
 // The arguments after the program's name: the options the toolkit is handed.
-static std::string text(ArgumentList list)
+static std::string shown(ArgumentList list)
 {
     std::string joined;
     for (int i = 1; i < list.argc; ++i)
-        joined += (i > 1 ? ", " : "") + text(list.argv[i]);
+        joined += (i > 1 ? ", " : "") + shown(list.argv[i]);
     return "{" + joined + "}";
 }
 
@@ -151,7 +159,7 @@ template <typename... Arguments> static void note(const char *name, Arguments...
         return;
     std::string line = std::string(name) + "(";
     const char *separator = "";
-    for (const std::string &argument : std::initializer_list<std::string>{text(arguments)...}) {
+    for (const std::string &argument : std::initializer_list<std::string>{shown(arguments)...}) {
         line += separator + argument;
         separator = ", ";
     }
@@ -179,7 +187,7 @@ static void runReshape(int width, int height)
 {
     const int outer = depth;
     depth = 0;
-    writeLine("> reshape(" + text(width) + ", " + text(height) + ")");
+    writeLine("> reshape(" + shown(width) + ", " + shown(height) + ")");
     reshapeCallback(width, height);
     depth = outer;
 }
@@ -191,12 +199,14 @@ static void runTimer(int slot)
     void (*callback)(int) = timers[slot].callback;
     const int value = timers[slot].value;
     timers[slot].callback = nullptr;
-    writeLine("> timer(" + text(value) + ")");
+    writeLine("> timer(" + shown(value) + ")");
     callback(value);
     depth = outer;
 }
 
-#define FORWARD(name) static const auto real = next<decltype(&(name))>(#name); /* NOLINT */ const Nested nested
+#define FORWARD(name)                                                                                                  \
+    static const auto real = next<decltype(&(name))>(#name);                                                           \
+    const Nested nested
 
 extern "C" {
 
@@ -244,15 +254,15 @@ void glutReshapeFunc(void (*callback)(int, int))
     reshapeCallback = callback;
     real(callback != nullptr ? runReshape : nullptr);
 }
-void glutTimerFunc(unsigned int ms, void (*callback)(int), int value)
+void glutTimerFunc(unsigned int time, void (*callback)(int), int value)
 {
-    note("glutTimerFunc", ms, Callback{reinterpret_cast<const void *>(callback)}, value);
+    note("glutTimerFunc", time, Callback{reinterpret_cast<const void *>(callback)}, value);
     FORWARD(glutTimerFunc);
     int slot = 0;
     while (slot < 15 && timers[slot].callback != nullptr)
         ++slot;
     timers[slot] = {callback, value};
-    real(ms, runTimer, slot);
+    real(time, runTimer, slot);
 }
 void glutMainLoop()
 {

@@ -12,8 +12,10 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 void sleepMs(int ms)
 {
@@ -44,7 +46,8 @@ bool startXServer(XServer &server, const char *screen)
         close(fds[0]);
         unsetenv("LD_PRELOAD"); // a sanitizer run's preloads are for the programs, not the server
         const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDERR_FILENO);
+        if (devNull >= 0)
+            dup2(devNull, STDERR_FILENO);
         execWithEnv({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"}, {});
     }
     close(fds[1]);

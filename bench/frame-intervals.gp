@@ -1,0 +1,15 @@
+# Histogram of the intervals between presented frames, one colour per program:
+#   gnuplot -c bench/frame-intervals.gp INTERVALS.dat OUTPUT.png
+set terminal png size 800,420 font ",11"
+set output ARG2
+set title "Intervals between presented frames, after the first second"
+set xlabel "interval between frames (ms)"
+set ylabel "frames in each 0.1 ms bin"
+set xrange [0:30]
+set yrange [0:*]
+set key top right
+set style fill solid 0.7 noborder
+binWidth = 0.1
+bin(ms) = binWidth * (floor(ms / binWidth) + 0.5)
+plot ARG1 index 0 using (bin($1)):(1) smooth frequency with boxes lc rgb "#2850c8" title "velmora (20 ms timer)", \
+     ARG1 index 1 using (bin($1)):(1) smooth frequency with boxes lc rgb "#d21e1e" title "tarnwick (10 ms timer)"
