@@ -16,7 +16,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
                  libx11-dev libpng-dev libgtest-dev
-TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file
+TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file lintian desktop-file-utils appstream groff-base
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
 

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs the build with cmake --install, packages it as a .deb, checks the
-# package's dependencies, unpacks it into a scratch root and runs the installed
-# programs under Xvfb.   usage: package_install_test.sh BUILD_DIR
+# Installs the build with cmake --install, packages it as a .deb, checks what
+# the package holds and depends on with Debian's own validators, unpacks it
+# into a scratch root and runs the installed programs under Xvfb.
+#   usage: package_install_test.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
@@ -9,8 +10,11 @@ trap 'rm -rf "$scratch"' EXIT
 fail() { echo "package_install_test: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for program in velmora tarnwick; do
-    [ -x "$scratch/prefix/bin/$program" ] || fail "cmake --install put no bin/$program"
+for file in bin/velmora bin/tarnwick share/man/man1/velmora.1.gz share/man/man1/tarnwick.1.gz \
+    share/applications/velmora.desktop share/applications/tarnwick.desktop \
+    share/icons/hicolor/scalable/apps/velmora.svg share/metainfo/org.example.velmora.metainfo.xml \
+    share/doc/velmora/copyright share/doc/velmora/changelog.gz; do
+    [ -f "$scratch/prefix/$file" ] || fail "cmake --install put no $file"
 done
 
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) || fail "cpack failed"
@@ -22,9 +26,19 @@ for library in libglut3.12 libglu1-mesa "libopengl0|libgl1"; do
 done
 case "$depends" in *-dev*) fail "a -dev package in Depends: $depends" ;; esac
 
+# Every validator's finding fails: lintian's errors and warnings, any word
+# from desktop-file-validate or groff, AppStream's errors and warnings.
+lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>/dev/null)"
 dpkg -x "$deb" "$scratch/root"
+share=$scratch/root/usr/share
+found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
+appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
+for page in "$share"/man/man1/*.1.gz; do
+    found=$(zcat "$page" | groff -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+done
+
 for program in velmora tarnwick; do
     "$build/window_screenshot" "$scratch/root/usr/bin/$program" "$scratch/$program.png" 300 ||
         fail "the installed $program showed no window"
 done
-echo "installed and ran velmora and tarnwick from $(basename "$deb"); Depends: $depends"
+echo "validated, installed and ran velmora and tarnwick from $(basename "$deb"); Depends: $depends"
