@@ -19,8 +19,9 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file lintian desktop-file-utils appstream groff-base
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev
 
-.PHONY: all build run test screenshot bench lint clean
+.PHONY: all build run test screenshot bench lint windows test-windows clean
 
 all: build
 
@@ -71,5 +72,17 @@ lint:
 	cppcheck --quiet --enable=warning,style,performance,portability --std=c++17 --inline-suppr \
 	    --suppress=normalCheckLevelMaxBranches --error-exitcode=1 --project=build-lint/compile_commands.json
 
+# Both programs for 64-bit Windows, cross-built with MinGW-w64 against a static
+# freeglut built from Debian's source package: build-windows/bin/*.exe.
+windows:
+	@sh scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
+	@sh scripts/build-windows.sh build-windows
+
+# The Windows executables' headers, then the programs under Wine and Xvfb.
+test-windows: windows
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64
+	@$(MAKE) --no-print-directory build
+	sh tests/windows_test.sh build-windows/bin $(BUILD)
+
 clean:
-	rm -rf build build-release build-sanitize build-lint
+	rm -rf build build-release build-sanitize build-lint build-windows

@@ -24,8 +24,9 @@ static void fitWindowRequest()
     // Without a full size the toolkit would ask for a 0 x 0 window, which X refuses.
     if (width < 1 || height < 1)
         requestWindowSize();
-    // Larger than the screen, the renderer cannot hold the frame (and X sizes are 16-bit).
-    else if (width > screenWidth || height > screenHeight)
+    // Larger than the screen, the renderer cannot hold the frame (and X sizes
+    // are 16-bit); where the toolkit cannot tell the screen's size, leave it.
+    else if (screenWidth > 0 && screenHeight > 0 && (width > screenWidth || height > screenHeight))
         glutInitWindowSize(std::min(width, screenWidth), std::min(height, screenHeight));
 }
 

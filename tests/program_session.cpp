@@ -20,3 +20,23 @@ const XServer &testServer()
 {
     return server;
 }
+
+// At 300 x 300 the bob hangs about 93 pixels below the centre and the pivot as
+// far above it; the overlay sits at the top left, 30 to 42 % of the way down.
+void expectFirstView(const RunningProgram &program, const Image &first)
+{
+    EXPECT_EQ(windowTitle(program.dpy, program.window), "Velmora");
+    const WindowGeometry geometry = windowGeometry(program.dpy, program.window);
+    EXPECT_EQ(geometry.width, 300);
+    EXPECT_EQ(geometry.height, 300);
+    ASSERT_EQ(first.width, 300);
+    for (const int corner : {3, 290})
+        EXPECT_EQ(countPixels(first, corner, corner, corner + 7, corner + 7).white, 49) << "corner " << corner;
+    EXPECT_GT(countPixels(first, 135, 228, 165, 258).red, 400) << "no red bob below the pivot";
+    EXPECT_EQ(countPixels(first, 0, 140, 120, 300).red, 0) << "red left of the bob";
+    const RegionCount overlay = countPixels(first, 20, 85, 140, 130);
+    EXPECT_GT(overlay.total - overlay.white, 100) << "no overlay at the top left";
+    // Row and column 0 lie off screen at the toolkit's default position (-1, -1).
+    const RegionCount top = countPixels(first, 1, 1, 300, 40);
+    EXPECT_EQ(top.white, top.total) << "anything but white above the pivot";
+}

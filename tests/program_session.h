@@ -19,3 +19,7 @@ inline void PrintTo(const ProgramCase &c, std::ostream *out)
 
 // The Xvfb started for this test binary.
 const XServer &testServer();
+
+// The window a person first sees: titled "Velmora", 300 x 300, white around
+// the scene, the red bob hanging below the pivot, the overlay at the top left.
+void expectFirstView(const RunningProgram &program, const Image &first);

@@ -1,0 +1,62 @@
+// The Windows executables under Wine and Xvfb, run by make test-windows:
+// the window a person sees, the time advancing, tarnwick's -geometry, and
+// a window-manager close ending each with status 0.
+//   WINE=wine64 WINDOWS_PROGRAMS=FOLDER windows_program_test
+#include "program_session.h"
+#include "x_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+static std::string wine()
+{
+    const char *command = std::getenv("WINE");
+    return command != nullptr ? command : "wine";
+}
+
+static RunningProgram startUnderWine(const ProgramCase &program, const std::vector<std::string> &args)
+{
+    const char *folder = std::getenv("WINDOWS_PROGRAMS");
+    std::vector<std::string> argv = {wine(),
+                                     std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return startProgram(testServer(), argv);
+}
+
+class WindowsProgram : public testing::TestWithParam<ProgramCase> {
+protected:
+    // A new Wine prefix is set up on this test's display, so its windows open there.
+    static void SetUpTestSuite() { waitForExit(launchProgram(testServer(), {wine(), "wineboot", "-i"}), 120000); }
+};
+
+TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
+{
+    for (const bool withGeometry : {false, true}) {
+        SCOPED_TRACE(withGeometry ? "-geometry 400x250+20+30" : "no arguments");
+        RunningProgram program =
+            startUnderWine(GetParam(), withGeometry ? std::vector<std::string>{"-geometry", "400x250+20+30"}
+                                                    : std::vector<std::string>{});
+        ASSERT_NE(program.window, 0u) << "no window";
+        const Image first = captureFirstFrame(program);
+        const bool applies = withGeometry && GetParam().name == std::string("tarnwick");
+        if (!withGeometry)
+            expectFirstView(program, first);
+        const WindowGeometry geometry = windowGeometry(program.dpy, program.window);
+        EXPECT_EQ(geometry.width, applies ? 400 : 300);
+        EXPECT_EQ(geometry.height, applies ? 250 : 300);
+        EXPECT_TRUE(timeTextAdvances(program));
+        // Wine takes a moment or two to end a program after a close.
+        requestClose(program.dpy, program.window);
+        const int status = waitForExit(program.pid, 15000);
+        EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        stopProgram(program);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, WindowsProgram, testing::ValuesIn(bothPrograms),
+                         [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
