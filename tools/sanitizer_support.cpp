@@ -1,14 +1,15 @@
 // Linked into every executable of a sanitizer build (SANITIZE=ON): the
-// sanitizers' settings, so that ctest, the programs it starts and the programs
-// apitrace starts all run with them.
+// sanitizers' settings, so that ctest and the programs it starts, the call
+// recorder preloaded or not, all run with them.
 #include <dlfcn.h>
 
 // NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
 extern "C" const char *__asan_default_options()
 {
-    // apitrace preloads its tracer ahead of the sanitizer runtime. The libraries
-    // allocate and free per frame; a small quarantine keeps the memory of a long
-    // run flat once it is full, so a growing resident size still means a leak.
+    // The trace tests preload the call recorder ahead of the sanitizer
+    // runtime. The libraries allocate and free per frame; a small quarantine
+    // keeps the memory of a long run flat once it is full, so a growing
+    // resident size still means a leak.
     return "detect_leaks=1:verify_asan_link_order=0:quarantine_size_mb=4";
 }
 
