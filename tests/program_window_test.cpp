@@ -174,7 +174,7 @@ static const struct CommandLineCase {
     const char *shellPrefix; // run before the program, to change its environment
     std::vector<std::string> args;
     int width, height, x, y; // the window expected
-    const char *complaint;   // else what the toolkit says on stderr before it exits
+    const char *complaint;   // else what the toolkit says before it exits; "" where either is sound
 } cases[] = {
     {"", {"-geometry", "400x250+20+30"}, 400, 250, 20, 30, nullptr},
     {"", {"-geometry", "+10+10"}, 300, 300, 10, 10, nullptr},
