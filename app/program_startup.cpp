@@ -1,6 +1,7 @@
 #include "program_startup.h"
 
 #include "animation_timer.h"
+#include "geometry_option.h"
 #include "scene_renderer.h"
 #include "variant_profile.h"
 
@@ -17,12 +18,12 @@ static void requestWindowSize()
 
 // Mends what a geometry option can leave the toolkit asking of X; the
 // position it gave is kept.
-static void fitWindowRequest()
+static void fitWindowRequest(bool sizeMissing)
 {
     const int width = glutGet(GLUT_INIT_WINDOW_WIDTH), height = glutGet(GLUT_INIT_WINDOW_HEIGHT);
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH), screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
-    // Without a full size the toolkit would ask for a 0 x 0 window, which X refuses.
-    if (width < 1 || height < 1)
+    // Without a full size the toolkit's size is garbage; a 0 x 0 window X refuses.
+    if (sizeMissing || width < 1 || height < 1)
         requestWindowSize();
     // Larger than the screen, the renderer cannot hold the frame (and X sizes
     // are 16-bit); where the toolkit cannot tell the screen's size, leave it.
@@ -35,6 +36,7 @@ int runProgram(const VariantProfile &profile, int argc, char **argv)
     // Requested before glutInit so that a -geometry option can still override it.
     requestWindowSize();
 
+    const bool lacksSize = profile.initToolkitFromCommandLine && geometryLacksSize(argc, argv);
     if (profile.initToolkitFromCommandLine) {
         glutInit(&argc, argv);
     } else {
@@ -44,7 +46,7 @@ int runProgram(const VariantProfile &profile, int argc, char **argv)
         glutInit(&programOnlyCount, programOnly);
     }
 
-    fitWindowRequest();
+    fitWindowRequest(lacksSize);
 
     if (profile.requestDisplayMode)
         glutInitDisplayMode(profile.displayMode);
