@@ -20,8 +20,9 @@ static bool givesFullSize(const char *geometry)
     if (*c == '+' || *c == '-' || *c == 'x')
         return false; // no width
     c = pastInteger(c);
-    if (c == nullptr || (*c != 'x' && *c != 'X') || (c = pastInteger(c + 1)) == nullptr)
-        return false; // no height
+    if (c == nullptr || (*c != 'x' && *c != 'X'))
+        return false; // no width, or no height after it
+    c = pastInteger(c + 1);
     for (int offset = 0; offset < 2 && c != nullptr && (*c == '+' || *c == '-'); ++offset)
         c = pastInteger(c + 1);
     return c != nullptr && *c == '\0';
