@@ -2,6 +2,7 @@
 # Each target installs the Debian packages it is missing (as root) first.
 
 PROGRAM ?= velmora
+VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists.txt)
 BUILD ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -82,7 +83,7 @@ windows:
 test-windows: windows
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64
 	@$(MAKE) --no-print-directory build
-	sh tests/windows_test.sh build-windows/bin $(BUILD)
+	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION)
 
 clean:
 	rm -rf build build-release build-sanitize build-lint build-windows

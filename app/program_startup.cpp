@@ -4,6 +4,7 @@
 #include "geometry_option.h"
 #include "scene_renderer.h"
 #include "variant_profile.h"
+#include "window_identity.h"
 
 #include <GL/freeglut.h>
 
@@ -53,6 +54,7 @@ int runProgram(const VariantProfile &profile, int argc, char **argv)
 
     useSceneStyle(profile.scene);
     glutCreateWindow("Velmora");
+    identifyWindow(profile.windowClass);
     glutDisplayFunc(displayScene);
     glutReshapeFunc(reshapeView);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "scene_renderer.h"
+#include "window_identity.h"
 
 struct VariantProfile {
     bool initToolkitFromCommandLine; // hand argc/argv to glutInit, so toolkit options apply
@@ -10,6 +11,7 @@ struct VariantProfile {
     unsigned int displayMode;        // the GLUT mode bits requested when requestDisplayMode is set
     SceneStyle scene;                // material, culling and frame presentation
     unsigned int timerPeriodMs;      // delay before each re-armed tick, ms
+    WindowClass windowClass;         // the window's class for the desktop: instance and class name
 };
 
 extern const VariantProfile velmoraProfile;

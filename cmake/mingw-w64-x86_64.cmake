@@ -9,3 +9,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every object stack-protected (the linker brings in MinGW's libssp); the
+# executables stripped as they are linked and stamped with no link time,
+# so the same sources give the same bytes. (Running strip afterwards would
+# stamp the time again.) ASLR, high-entropy ASLR and DEP are the linker's
+# defaults.
+set(CMAKE_C_FLAGS_INIT "-fstack-protector-strong")
+set(CMAKE_CXX_FLAGS_INIT "-fstack-protector-strong")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fstack-protector-strong -s -Wl,--no-insert-timestamp")

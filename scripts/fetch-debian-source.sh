@@ -39,7 +39,19 @@ apt() {
 }
 apt update >/dev/null
 cd "$folder"
-apt source --download-only "$package" >/dev/null
-# The files were checked against the signed index; the .dsc signature needs a keyring this machine may lack.
-dpkg-source -x "$(ls "$package"_*.dsc | head -n 1)" "$package" >/dev/null 2>&1
+# A mirror may serve the upstream tarball but not Debian's .dsc and patches:
+# what did come was checked against the archive's signed index all the same.
+apt source --download-only "$package" >/dev/null 2>&1 || true
+dsc=$(ls "$package"_*.dsc 2>/dev/null | head -n 1)
+upstream=$(ls "$package"_*.orig.tar.* 2>/dev/null | head -n 1)
+if [ -n "$dsc" ]; then
+    # The .dsc signature needs a keyring this machine may lack.
+    dpkg-source -x "$dsc" "$package" >/dev/null 2>&1
+elif [ -n "$upstream" ]; then
+    # Debian's patches serve its Linux packaging; the upstream source builds as it is.
+    mkdir "$package" && tar -xf "$upstream" -C "$package" --strip-components=1
+else
+    echo "fetch-debian-source: apt could fetch no source of $package" >&2
+    exit 1
+fi
 echo "$folder/$package"

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -99,6 +100,30 @@ TEST_P(ProgramWindow, ShowsThePendulumThenRedrawsAfterResizeAndExpose)
         unmapWindow(program.dpy, program.window);
         mapWindow(program.dpy, program.window);
         ASSERT_TRUE(redrawnAt(program, 300, 300, 400)) << "not redrawn after map " << i;
+    }
+}
+
+// A desktop ties the window to the program's menu entry by its class, and
+// shows the icon beside it.
+TEST_P(ProgramWindow, CarriesTheClassOfItsDesktopEntryAndTheIcon)
+{
+    std::ifstream entry(std::string(PACKAGING_DIR "/") + GetParam().name + ".desktop");
+    std::string line, startupClass;
+    while (std::getline(entry, line))
+        if (line.rfind("StartupWMClass=", 0) == 0)
+            startupClass = line.substr(15);
+    const WindowClassNames names = windowClassNames(program.dpy, program.window);
+    EXPECT_EQ(names.instance, GetParam().name);
+    EXPECT_EQ(names.name, startupClass);
+    EXPECT_FALSE(startupClass.empty());
+
+    static const int sizes[] = {16, 32, 48};
+    const std::vector<IconImage> icon = windowIcon(program.dpy, program.window);
+    ASSERT_EQ(icon.size(), std::size(sizes));
+    for (size_t i = 0; i < icon.size(); ++i) {
+        EXPECT_EQ(icon[i].width, sizes[i]);
+        EXPECT_EQ(icon[i].height, sizes[i]);
+        EXPECT_TRUE(iconShowsTheBob(icon[i])) << sizes[i] << " px";
     }
 }
 

@@ -50,6 +50,10 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
         EXPECT_EQ(geometry.width, applies ? 400 : 300);
         EXPECT_EQ(geometry.height, applies ? 250 : 300);
         EXPECT_TRUE(timeTextAdvances(program));
+        // Wine hands the window's icon, the executable's GLUT_ICON, to X.
+        const std::vector<IconImage> icon = windowIcon(program.dpy, program.window);
+        ASSERT_FALSE(icon.empty()) << "no _NET_WM_ICON";
+        EXPECT_TRUE(iconShowsTheBob(icon.back())) << icon.back().width << " px";
         // Wine takes a moment or two to end a program after a close.
         requestClose(program.dpy, program.window);
         const int status = waitForExit(program.pid, 15000);

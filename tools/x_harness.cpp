@@ -1,5 +1,7 @@
 #include "x_harness.h"
 
+#include <X11/X.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -141,6 +143,47 @@ std::string windowTitle(Display *dpy, Window window)
     if (name != nullptr)
         XFree(name);
     return title;
+}
+
+WindowClassNames windowClassNames(Display *dpy, Window window)
+{
+    WindowClassNames names;
+    XClassHint hint = {nullptr, nullptr};
+    if (XGetClassHint(dpy, window, &hint) != 0) {
+        names = {hint.res_name != nullptr ? hint.res_name : "", hint.res_class != nullptr ? hint.res_class : ""};
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    return names;
+}
+
+std::vector<IconImage> windowIcon(Display *dpy, Window window)
+{
+    std::vector<IconImage> images;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, "_NET_WM_ICON", False), 0, 1L << 20, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data) != Success)
+        return images;
+    // Xlib hands format-32 data over as longs, sign-extended: only the low 32
+    // bits are the value. Each image is its width, its height, its pixels.
+    std::vector<unsigned long> values(count);
+    for (unsigned long i = 0; i < count; ++i)
+        values[i] = reinterpret_cast<const unsigned long *>(data)[i] & 0xffffffffUL;
+    for (unsigned long i = 0; format == 32 && i + 2 <= count;) {
+        const unsigned long pixels = values[i] * values[i + 1];
+        if (pixels == 0 || pixels > count - i - 2)
+            break;
+        images.push_back({static_cast<int>(values[i]), static_cast<int>(values[i + 1]),
+                          std::vector<unsigned long>(values.begin() + static_cast<long>(i) + 2,
+                                                     values.begin() + static_cast<long>(i + 2 + pixels))});
+        i += 2 + pixels;
+    }
+    if (data != nullptr)
+        XFree(data);
+    return images;
 }
 
 static Window findViewable(Display *dpy, const char *title)

@@ -38,6 +38,19 @@ int xErrorCount();
 
 std::string windowTitle(Display *dpy, Window window);
 
+// The window's WM_CLASS: its instance and class names, empty where unset.
+struct WindowClassNames {
+    std::string instance, name;
+};
+WindowClassNames windowClassNames(Display *dpy, Window window);
+
+// One image of the window's _NET_WM_ICON: pixels row by row as ARGB.
+struct IconImage {
+    int width, height;
+    std::vector<unsigned long> argb;
+};
+std::vector<IconImage> windowIcon(Display *dpy, Window window);
+
 struct WindowGeometry {
     int x, y;          // top-left corner in root coordinates, pixels
     int width, height; // pixels

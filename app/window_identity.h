@@ -1,0 +1,12 @@
+// What tells a desktop which program a window belongs to: the class its
+// menu entry names, and the program's icon.
+#pragma once
+
+struct WindowClass {
+    const char *instance; // the program's own name
+    const char *name;     // the class its desktop entry's StartupWMClass gives
+};
+
+// Marks the toolkit's current window with the program's class and icon, where
+// the window system takes them from the program; a refusal is ignored.
+void identifyWindow(const WindowClass &windowClass);

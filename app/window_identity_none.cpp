@@ -1,0 +1,8 @@
+// Where the window system does not take a window's class and icon from the
+// program: on Windows the toolkit registers its own window class and gives
+// every window the executable's GLUT_ICON resource.
+#include "window_identity.h"
+
+void identifyWindow(const WindowClass &)
+{
+}

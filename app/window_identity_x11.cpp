@@ -1,0 +1,38 @@
+// The window's class (WM_CLASS) and icon (_NET_WM_ICON) on X, which the
+// toolkit leaves unset: task bars, docks and window rules match a window to
+// its desktop entry by class and show the icon beside it.
+#include "window_identity.h"
+
+#include "window_icon.h"
+
+#include <GL/glx.h>
+#include <X11/X.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+static int ignoreError(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
+void identifyWindow(const WindowClass &windowClass)
+{
+    // The toolkit's own connection and window, through the context it made current.
+    Display *display = glXGetCurrentDisplay();
+    const GLXDrawable window = glXGetCurrentDrawable();
+    if (display == nullptr || window == None)
+        return; // no GLX window: nothing of ours to mark
+
+    // Xlib's default handler would end the program on a refused request;
+    // marks a desktop may do without are not worth that. Earlier requests
+    // are settled first, so only errors of these are ignored.
+    XSync(display, False);
+    const XErrorHandler previous = XSetErrorHandler(ignoreError);
+    XClassHint hint = {const_cast<char *>(windowClass.instance), const_cast<char *>(windowClass.name)};
+    XSetClassHint(display, window, &hint);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(windowIcon), static_cast<int>(windowIconLength));
+    XSync(display, False);
+    XSetErrorHandler(previous);
+}
