@@ -16,13 +16,13 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev libpng-dev libgtest-dev
-TEST_PACKAGES = $(BUILD_PACKAGES) xvfb dpkg-dev file lintian desktop-file-utils appstream groff-base
+                 libx11-dev libpng-dev libgtest-dev librsvg2-bin dpkg-dev
+TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
-WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis
 
-.PHONY: all build run test screenshot bench lint windows test-windows clean
+.PHONY: all build run test screenshot bench lint windows test-windows release test-release clean
 
 all: build
 
@@ -81,9 +81,21 @@ windows:
 
 # The Windows executables' headers, then the programs under Wine and Xvfb.
 test-windows: windows
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64 unzip
 	@$(MAKE) --no-print-directory build
 	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION)
 
+# Every download of a release, rebuildable bit for bit: dist/ with the source
+# tarball, the .deb, the Windows zip and installer, and SHA256SUMS.
+release:
+	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git
+	sh scripts/release.sh dist
+
+# A second release from a clone in another folder, under another umask, later:
+# the same checksums.
+test-release: release
+	@sh scripts/ensure-packages.sh diffoscope-minimal
+	sh tests/release_test.sh dist
+
 clean:
-	rm -rf build build-release build-sanitize build-lint build-windows
+	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build with cmake --install, packages it as a .deb, checks what
-# the package holds and depends on with Debian's own validators, unpacks it
-# into a scratch root and runs the installed programs under Xvfb.
+# the package holds and depends on with Debian's own validators, the
+# programs' hardening and stripping, unpacks it into a scratch root and runs
+# the installed programs under Xvfb.
 #   usage: package_install_test.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
@@ -17,7 +18,7 @@ for file in bin/velmora bin/tarnwick share/man/man1/velmora.1.gz share/man/man1/
     [ -f "$scratch/prefix/$file" ] || fail "cmake --install put no $file"
 done
 
-(cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) || fail "cpack failed"
+(cd "$scratch" && umask 022 && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) || fail "cpack failed"
 deb=$(ls "$scratch"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 # GL comes through GLVND's libOpenGL (libopengl0) or the classic libGL (libgl1).
@@ -35,6 +36,17 @@ found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$fo
 appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
 for page in "$share"/man/man1/*.1.gz; do
     found=$(zcat "$page" | groff -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+done
+
+# Hardened as Debian's own packages are, and stripped as dh_strip strips.
+for program in "$scratch"/root/usr/bin/*; do
+    report=$(hardening-check "$program" || true) # non-zero for the two lines below the five
+    for line in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+        "Read-only relocations" "Immediate binding"; do
+        echo "$report" | grep -q "^ $line: yes" || fail "$report"
+    done
+    sections=$(objdump -h "$program" | awk '{print $2}')
+    echo "$sections" | grep -Eqx '\.comment|\.note' && fail "$program keeps .comment or .note"
 done
 
 for program in velmora tarnwick; do
