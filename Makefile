@@ -20,7 +20,7 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
-WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip
 
 .PHONY: all build run test screenshot bench lint windows test-windows release test-release clean
 

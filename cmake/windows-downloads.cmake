@@ -4,6 +4,7 @@
 include(${CMAKE_CURRENT_LIST_DIR}/icon-images.cmake)
 find_program(ICOTOOL icotool REQUIRED)
 find_program(MAKENSIS makensis REQUIRED)
+find_program(ZIP zip REQUIRED)
 
 # 256 px is kept as PNG inside the icon, as Windows reads its largest size.
 render_icon(small_icons 16 32 48)
@@ -45,7 +46,10 @@ list(TRANSFORM members PREPEND ${download}/)
 
 add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> $<TARGET_FILE:tarnwick> ${stage}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip --mtime=${release_time} -- ${members}
+  COMMAND touch --date=${release_time} ${members}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+  # Without the extra fields (owner, access and change times), in UTC.
+  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -X -q ${zip} ${members}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   DEPENDS velmora tarnwick ${stage}/README.txt ${stage}/LICENSE.txt VERBATIM)
 add_custom_command(OUTPUT ${setup}
