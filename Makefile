@@ -40,17 +40,19 @@ test:
 	@$(MAKE) --no-print-directory build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The README's pictures: a still of each program, and two seconds of tarnwick
-# (real-time speed) as a looping GIF, put together by ImageMagick.
+# The README's pictures: a still of each program, both on a desktop with a
+# task bar, and two seconds of tarnwick (real-time speed) as a looping GIF,
+# put together by ImageMagick.
 screenshot:
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2
 	@$(MAKE) --no-print-directory build
 	$(BUILD)/window_screenshot $(BUILD)/velmora docs/velmora.png
 	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
+	sh scripts/desktop-screenshot.sh $(BUILD) docs/desktop.png
 	@frames=$$(mktemp -d) && trap 'rm -rf "$$frames"' EXIT && \
 	    $(BUILD)/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 && \
 	    /usr/bin/convert -delay 4 -loop 0 "$$frames"/frame-*.png -layers Optimize docs/pendulum.gif
-	@echo "Wrote docs/velmora.png, docs/tarnwick.png and docs/pendulum.gif."
+	@echo "Wrote docs/velmora.png, docs/tarnwick.png, docs/desktop.png and docs/pendulum.gif."
 
 # Release build of its own; no benchmark runs inside make test.
 bench:
