@@ -3,6 +3,4 @@
 // every window the executable's GLUT_ICON resource.
 #include "window_identity.h"
 
-void identifyWindow(const WindowClass &)
-{
-}
+void identifyWindow(const WindowClass &) {}

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 const ProgramCase bothPrograms[2] = {{"velmora", VELMORA_PATH}, {"tarnwick", TARNWICK_PATH}};
 
 static XServer server; // one Xvfb for the whole test binary
@@ -45,7 +47,7 @@ bool iconShowsTheBob(const IconImage &image)
 {
     // The bob's centre lies at (44, 44) of the icon's 64 x 64; probe just below and right of it.
     const int x = image.width * 46 / 64, y = image.height * 46 / 64;
-    const unsigned long argb = image.argb[static_cast<size_t>(y) * image.width + x];
+    const unsigned long argb = image.argb[static_cast<std::size_t>(y) * image.width + x];
     const unsigned long alpha = argb >> 24U, red = (argb >> 16U) & 0xffU, green = (argb >> 8U) & 0xffU,
                         blue = argb & 0xffU;
     return alpha == 0xff && red > 128 && green < 80 && blue < 80;

@@ -2,6 +2,7 @@
 // PNG images, read with libpng:  argb_icon OUTPUT.cpp IMAGE.png...
 #include <png.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <vector>
 

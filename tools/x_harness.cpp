@@ -164,8 +164,8 @@ std::vector<IconImage> windowIcon(Display *dpy, Window window)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
-    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, "_NET_WM_ICON", False), 0, 1L << 20, False, XA_CARDINAL,
-                           &type, &format, &count, &after, &data) != Success)
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, "_NET_WM_ICON", False), 0, 1L << 20, False, XA_CARDINAL, &type,
+                           &format, &count, &after, &data) != Success)
         return images;
     // Xlib hands format-32 data over as longs, sign-extended: only the low 32
     // bits are the value. Each image is its width, its height, its pixels.
