@@ -7,9 +7,11 @@
 # compiled file. The sanitizer build keeps its own flags (fortified
 # functions and ASan's interceptors get in each other's way).
 option(HARDEN "Build with Debian's hardening flags" ON)
+set(HARDENED OFF)
 if(NOT HARDEN OR SANITIZE OR WIN32 OR MSVC)
   return()
 endif()
+set(HARDENED ON)
 
 include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
