@@ -2,6 +2,7 @@
 # Each target installs the Debian packages it is missing (as root) first.
 
 PROGRAM ?= velmora
+# CMake's project version, read once here for the scripts that name the downloads.
 VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists.txt)
 BUILD ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -91,13 +92,13 @@ test-windows: windows
 # tarball, the .deb, the Windows zip and installer, and SHA256SUMS.
 release:
 	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git
-	sh scripts/release.sh dist
+	sh scripts/release.sh dist $(VERSION)
 
 # A second release from a clone in another folder, under another umask, later:
 # the same checksums.
 test-release: release
 	@sh scripts/ensure-packages.sh diffoscope-minimal
-	sh tests/release_test.sh dist
+	sh tests/release_test.sh dist $(VERSION)
 
 clean:
 	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist

@@ -4,10 +4,11 @@
 # SHA256SUMS. Everything is built from the tarball's own source, its time is
 # the last commit's and the umask Debian's, so the same commit gives the same
 # bytes wherever, whenever and by whomever it is built.
-#   usage: release.sh [FOLDER]
+#   usage: release.sh FOLDER VERSION   (VERSION: CMake's project version)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-dist=$(mkdir -p "${1:-$top/dist}" && cd "${1:-$top/dist}" && pwd)
+dist=$(mkdir -p "$1" && cd "$1" && pwd)
+version=$2
 work=$top/build-dist
 jobs=$(nproc 2>/dev/null || echo 2)
 umask 022
@@ -15,7 +16,6 @@ SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
 TZ=UTC
 LC_ALL=C
 export SOURCE_DATE_EPOCH TZ LC_ALL
-version=$(sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' "$top/CMakeLists.txt")
 name=velmora-$version
 
 rm -rf "$work/source" "$work/linux" "$work/windows/programs" "$work/windows/bin" "$dist"/*

@@ -3,15 +3,16 @@
 # another folder and builds its release there, later and under umask 002
 # (group-writable, as on many desktops), then compares every checksum with
 # the first release's SHA256SUMS. diffoscope shows what differs.
-#   usage: release_test.sh DIST_DIR
+#   usage: release_test.sh DIST_DIR VERSION
 set -eu
 dist=$(cd "$1" && pwd)
+version=$2
 top=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 git clone -q "$top" "$scratch/second clone"
-(umask 002 && sh "$scratch/second clone/scripts/release.sh" "$scratch/dist" >/dev/null)
+(umask 002 && sh "$scratch/second clone/scripts/release.sh" "$scratch/dist" "$version" >/dev/null)
 if ! cmp -s "$dist/SHA256SUMS" "$scratch/dist/SHA256SUMS"; then
     diff "$dist/SHA256SUMS" "$scratch/dist/SHA256SUMS" >&2 || true
     for file in $(cd "$dist" && ls); do
