@@ -17,13 +17,14 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev libpng-dev libgtest-dev librsvg2-bin dpkg-dev
+                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
+DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip
 
-.PHONY: all build run test screenshot bench lint windows test-windows release test-release clean
+.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
 
 all: build
 
@@ -54,6 +55,16 @@ screenshot:
 	    $(BUILD)/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 && \
 	    /usr/bin/convert -delay 4 -loop 0 "$$frames"/frame-*.png -layers Optimize docs/pendulum.gif
 	@echo "Wrote docs/velmora.png, docs/tarnwick.png, docs/desktop.png and docs/pendulum.gif."
+
+# docs/model.md and its plots: the programs' model measured against the exact
+# pendulum and the classical Runge-Kutta scheme. The plot data stays in the build.
+docs:
+	@sh scripts/ensure-packages.sh $(DOCS_PACKAGES)
+	@$(MAKE) --no-print-directory build
+	@mkdir -p $(BUILD)/model-data
+	$(BUILD)/model_figures tools/model_page.md.in docs/model.md $(BUILD)/model-data
+	gnuplot -c tools/model-plots.gp $(BUILD)/model-data docs
+	@echo "Wrote docs/model.md and its four plots."
 
 # Release build of its own; no benchmark runs inside make test.
 bench:
