@@ -41,7 +41,7 @@ struct Subject {
 
 struct Run {
     long long launchNs = 0;
-    std::vector<long long> clears, presents; // ns, CLOCK_MONOTONIC
+    std::vector<long long> clears, presents, ticks; // ns, CLOCK_MONOTONIC
     std::string renderer;
     double settledCpuSeconds = 0.0; // on-CPU time of all threads after the first second
     long settledFrames = 0;         // frames presented in the same span
@@ -72,6 +72,7 @@ static void readRecord(const std::string &path, char presentKind, Run &run)
     std::string line;
     run.clears.clear();
     run.presents.clear();
+    run.ticks.clear();
     while (std::getline(in, line)) {
         if (line.size() < 3)
             continue;
@@ -81,11 +82,16 @@ static void readRecord(const std::string &path, char presentKind, Run &run)
             run.clears.push_back(std::stoll(line.substr(2)));
         else if (line[0] == presentKind)
             run.presents.push_back(std::stoll(line.substr(2)));
+        else if (line[0] == 'T')
+            run.ticks.push_back(std::stoll(line.substr(2)));
     }
 }
 
-// Runs the subject for runMs, or only until its first frame when runMs is 0.
-static Run runSubject(const Subject &subject, int runMs, const std::vector<std::string> &extraArgs = {})
+// Runs the subject for runMs, or only until its first frame when runMs is 0;
+// with heldSwapHz, every buffer swap is held until the next refresh of an
+// imitated display of that rate (bench/held_swap_probe.cpp).
+static Run runSubject(const Subject &subject, int runMs, const std::vector<std::string> &extraArgs = {},
+                      int heldSwapHz = 0)
 {
     Run run;
     const std::string record = "/tmp/frame_bench." + std::to_string(getpid()) + "." + std::to_string(++runCount);
@@ -94,8 +100,13 @@ static Run runSubject(const Subject &subject, int runMs, const std::vector<std::
     argv[0] = buildDir + "/" + argv[0];
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
     run.launchNs = nowNs();
-    const pid_t pid = launchProgram(
-        server, argv, {"LD_PRELOAD=" + buildDir + "/bench/libframe_probe.so", "FRAME_PROBE_OUT=" + record});
+    std::vector<std::string> environment = {"LD_PRELOAD=" + buildDir + "/bench/libframe_probe.so",
+                                            "FRAME_PROBE_OUT=" + record};
+    if (heldSwapHz > 0) {
+        environment[0] += ":" + buildDir + "/bench/libheld_swap_probe.so";
+        environment.push_back("HELD_SWAP_HZ=" + std::to_string(heldSwapHz));
+    }
+    const pid_t pid = launchProgram(server, argv, environment);
     if (runMs > 0) {
         sleepMs(1000);
         const double settledFrom = threadCpuSeconds(pid);
@@ -286,6 +297,51 @@ static std::string measureSizeScaling()
     return details;
 }
 
+// Ticks per second after the first second.
+static double settledTickRate(const Run &run)
+{
+    std::vector<long long> settled;
+    for (const long long tick : run.ticks)
+        if (tick - run.launchNs > 1000000000LL)
+            settled.push_back(tick);
+    if (settled.size() < 2)
+        return 0.0;
+    return static_cast<double>(settled.size() - 1) / (static_cast<double>(settled.back() - settled.front()) * 1e-9);
+}
+
+static std::string measureHeldSwaps()
+{
+    // The speed people see where the driver holds each swap until the next
+    // refresh: 3 runs of 4 s per program and refresh rate, the first second
+    // left out. Each tick adds 0.01 simulated seconds.
+    std::string details = "\n## Speed on a display that holds swaps for its refresh\n\n"
+                          "Ticks per second after the first second, median of 3 runs of 4 s, with every buffer swap "
+                          "held until the next refresh of an imitated display (bench/held_swap_probe.cpp); "
+                          "each tick advances the motion by 0.01 simulated seconds:\n\n"
+                          "| program | buffer swaps | ticks/s | simulated s per real s |\n|---|---|---|---|\n";
+    for (const Subject *program : {&velmora, &tarnwick})
+        for (const int hz : {0, 60, 144}) {
+            std::vector<double> rates;
+            for (int run = 0; run < 3; ++run)
+                rates.push_back(settledTickRate(runSubject(*program, 4000, {}, hz)));
+            const double rate = median(rates), speed = rate * 0.01;
+            char row[256];
+            std::snprintf(row, sizeof row, "| %s | %s | %.2f | %.3f |\n", program->name,
+                          hz == 0 ? "not held (as under Xvfb)"
+                                  : (std::string("held to ") + std::to_string(hz) + " Hz").c_str(),
+                          rate, speed);
+            details += row;
+            if (program == &tarnwick && hz > 0) {
+                // One tick per refresh below 100 Hz; the 10 ms timer's pace above.
+                const double expected = std::min(static_cast<double>(hz), program->nominalPerSecond) * 0.01;
+                std::printf(
+                    "ROW| tarnwick simulated s per real s, swaps held to %d Hz | %.3f | %.2f (%s) | %.3f | - | - |\n",
+                    hz, speed, expected, hz < 100 ? "one tick per refresh" : "the timer's pace", speed / expected);
+            }
+        }
+    return details;
+}
+
 int main(int argc, char **argv)
 {
     if (argc < 3) {
@@ -301,6 +357,7 @@ int main(int argc, char **argv)
     std::string details = measurePacingAndCost(argv[2], renderer);
     details += measureStartUp();
     details += measureSizeScaling();
+    details += measureHeldSwaps();
     stopXServer(server);
     std::printf("RENDERER %s\n%s", renderer.c_str(), details.c_str());
     return 0;

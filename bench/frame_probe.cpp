@@ -1,6 +1,7 @@
 // LD_PRELOAD probe for the frame benchmarks, never linked into the programs:
 // appends "C ns" at each glClear (a frame starts), "F ns" at each glFlush and
-// "S ns" at each glXSwapBuffers (CLOCK_MONOTONIC) to the file named by
+// "S ns" at each glXSwapBuffers and "T ns" at each glutPostRedisplay (a
+// timer tick asks for its frame) (CLOCK_MONOTONIC) to the file named by
 // FRAME_PROBE_OUT, and the GL renderer and version once as "R text".
 #include <GL/gl.h>
 #include <GL/glx.h>
@@ -62,6 +63,13 @@ extern "C" void glFlush()
     static auto next = real<void (*)()>("glFlush");
     next();
     record('F');
+}
+
+extern "C" void glutPostRedisplay()
+{
+    static auto next = real<void (*)()>("glutPostRedisplay");
+    record('T');
+    next();
 }
 
 extern "C" void glXSwapBuffers(Display *dpy, GLXDrawable drawable)

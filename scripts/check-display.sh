@@ -1,6 +1,6 @@
 #!/bin/sh
 # Fails with one clear line when no X display can be reached.
-hint="see 'A picture without a display' in README.md (make screenshot)"
+hint="see 'A picture without a display' in docs/running.md (make screenshot)"
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display available (DISPLAY is not set): $hint." >&2
     exit 1
