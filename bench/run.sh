@@ -19,6 +19,10 @@ memory=$(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
 {
     echo "# Performance"
     echo
+    echo "**For** anyone who asks how fast the programs run, and contributors changing"
+    echo "them. **Answers** what the model step, a frame, start-up and running cost,"
+    echo "and how fast the motion runs on a display that holds each frame for its refresh."
+    echo
     echo "Measured by \`make bench\` on $(date -u +%Y-%m-%d): $cpu, $(nproc) cores, $memory,"
     echo "Linux $(uname -r), $(sed -n 's/^RENDERER //p' "$frames") under Xvfb."
     echo "Each figure is a ratio against the limit the work itself sets: the model"
