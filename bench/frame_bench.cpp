@@ -300,13 +300,12 @@ static std::string measureSizeScaling()
 // Ticks per second after the first second.
 static double settledTickRate(const Run &run)
 {
-    std::vector<long long> settled;
-    for (const long long tick : run.ticks)
-        if (tick - run.launchNs > 1000000000LL)
-            settled.push_back(tick);
-    if (settled.size() < 2)
+    const auto first = std::find_if(run.ticks.begin(), run.ticks.end(),
+                                    [&run](long long tick) { return tick - run.launchNs > 1000000000LL; });
+    const auto count = run.ticks.end() - first;
+    if (count < 2)
         return 0.0;
-    return static_cast<double>(settled.size() - 1) / (static_cast<double>(settled.back() - settled.front()) * 1e-9);
+    return static_cast<double>(count - 1) / (static_cast<double>(run.ticks.back() - *first) * 1e-9);
 }
 
 static std::string measureHeldSwaps()
@@ -321,9 +320,9 @@ static std::string measureHeldSwaps()
                           "| program | buffer swaps | ticks/s | simulated s per real s |\n|---|---|---|---|\n";
     for (const Subject *program : {&velmora, &tarnwick})
         for (const int hz : {0, 60, 144}) {
-            std::vector<double> rates;
-            for (int run = 0; run < 3; ++run)
-                rates.push_back(settledTickRate(runSubject(*program, 4000, {}, hz)));
+            std::vector<double> rates(3);
+            std::generate(rates.begin(), rates.end(),
+                          [program, hz] { return settledTickRate(runSubject(*program, 4000, {}, hz)); });
             const double rate = median(rates), speed = rate * 0.01;
             char row[256];
             std::snprintf(row, sizeof row, "| %s | %s | %.2f | %.3f |\n", program->name,

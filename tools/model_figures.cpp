@@ -23,11 +23,11 @@
 
 using C = SimulationConstants;
 
-static const long comparedSteps = 200000; // the span every figure covers
-static const long plottedSteps = 1000;    // ten seconds of angle and phase portrait
-static const long energyBlock = 1000;     // steps in each point of the energy band
+static const long comparedSteps = 200000;    // the span every figure covers
+static const long plottedSteps = 1000;       // ten seconds of angle and phase portrait
+static const long energyBlock = 1000;        // steps in each point of the energy band
 static const long textSearchLimit = 3000000; // steps searched for the first drifting time text
-static const double minute = 60.0; // s, the span of the quoted phase lag
+static const double minute = 60.0;           // s, the span of the quoted phase lag
 static const double pi = 3.14159265358979323846;
 static const double degreesPerRadian = 180.0 / pi;
 
@@ -76,7 +76,8 @@ static void observe(Swing &s, long step, PendulumPoint p, double relativeEnergy)
     s.blockHigh = std::max(s.blockHigh, relativeEnergy);
     s.energyLast = relativeEnergy;
     if (step % energyBlock == 0)
-        s.band.push_back({static_cast<double>(step - energyBlock / 2) * C::timeStep, s.blockLow, s.blockHigh});
+        s.band.push_back({(static_cast<double>(step) - static_cast<double>(energyBlock) / 2.0) * C::timeStep,
+                          s.blockLow, s.blockHigh});
 }
 
 // Mean time between upward zero crossings, s.
