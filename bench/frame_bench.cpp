@@ -335,7 +335,8 @@ static std::string measureHeldSwaps()
                 const double expected = std::min(static_cast<double>(hz), program->nominalPerSecond) * 0.01;
                 std::printf(
                     "ROW| tarnwick simulated s per real s, swaps held to %d Hz | %.3f | %.2f (%s) | %.3f | - | - |\n",
-                    hz, speed, expected, hz < program->nominalPerSecond ? "one tick per refresh" : "the timer's pace", speed / expected);
+                    hz, speed, expected, hz < program->nominalPerSecond ? "one tick per refresh" : "the timer's pace",
+                    speed / expected);
             }
         }
     return details;
