@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Quick start on Debian 12:  make run  (builds and opens velmora)  and  make test.
 # Each target installs the Debian packages it is missing (as root) first.
 
@@ -21,7 +23,7 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
-LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck
+LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip
 
 .PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
@@ -75,7 +77,7 @@ bench:
 
 # clang-tidy and cppcheck over every source (the benchmarks and the sanitizer
 # build's settings included), with the checks in .clang-tidy, and the
-# formatting of .clang-format; any finding fails. (Newer cppcheck also notes
+# formatting of .clang-format, and every file's licence (reuse); any finding fails. (Newer cppcheck also notes
 # where it limits its branch analysis: a note, not a finding.)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 lint:
@@ -86,6 +88,7 @@ lint:
 	clang-tidy -p build-lint --quiet $(filter %.cpp,$(SOURCES))
 	cppcheck --quiet --enable=warning,style,performance,portability --std=c++17 --inline-suppr \
 	    --suppress=normalCheckLevelMaxBranches --error-exitcode=1 --project=build-lint/compile_commands.json
+	sh scripts/reuse-lint.sh
 
 # Both programs for 64-bit Windows, cross-built with MinGW-w64 against a static
 # freeglut built from Debian's source package: build-windows/bin/*.exe.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 #include "animation_timer.h"
 
 #include "pendulum_model.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The self-re-arming animation tick: one model step and one redraw per tick.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // What the toolkit will make of a -geometry option on the command line.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The start-up sequence shared by both programs.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The settings in which the two programs differ; each runs with one row,
 // fixed for its whole run.
 #pragma once

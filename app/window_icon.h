@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The program icon as X's _NET_WM_ICON holds it: for each size its width and
 // height, then its pixels row by row as ARGB, one to a long. Made at build
 // time from packaging/velmora.svg by tools/argb_icon.cpp.

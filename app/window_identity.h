@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // What tells a desktop which program a window belongs to: the class its
 // menu entry names, and the program's icon.
 #pragma once

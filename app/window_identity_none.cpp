@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Where the window system does not take a window's class and icon from the
 // program: on Windows the toolkit registers its own window class and gives
 // every window the executable's GLUT_ICON resource.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The window's class (WM_CLASS) and icon (_NET_WM_ICON) on X, which the
 // toolkit leaves unset: task bars, docks and window rules match a window to
 // its desktop entry by class and show the icon beside it.

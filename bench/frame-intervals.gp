@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Histogram of the intervals between presented frames, one colour per program:
 #   gnuplot -c bench/frame-intervals.gp INTERVALS.dat OUTPUT.png
 set terminal png size 800,420 font ",11"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Frame pacing, start-up to first frame, cost of running and cost growth with
 // window size, for both programs and a same-work baseline, under a private
 // Xvfb with Mesa's software renderer. Frames are seen from outside the

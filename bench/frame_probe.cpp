@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // LD_PRELOAD probe for the frame benchmarks, never linked into the programs:
 // appends "C ns" at each glClear (a frame starts), "F ns" at each glFlush and
 // "S ns" at each glXSwapBuffers and "T ns" at each glutPostRedisplay (a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // LD_PRELOAD probe for the frame benchmarks, never linked into the programs:
 // imitates a display whose driver holds each buffer swap until the next
 // refresh, as most desktop OpenGL drivers do for a double-buffered window by

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Runs the benchmarks of a Release build and writes docs/performance.md:
 #   bench/run.sh BUILD_DIR
 set -eu

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The first-frame and running-cost baseline: one plain GLUT file doing the
 // programs' per-frame work with nothing of theirs. Usage:
 //   same_work_baseline single|double|bare PERIOD_MS

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The cost of one model step against the work it must do: four acceleration
 // evaluations and one bounded "%lf" formatting of a time of the same size.
 // Prints Google Benchmark's table, then markdown rows for the summary table.

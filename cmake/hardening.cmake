@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Built as Debian builds its packages: the flags dpkg-buildflags gives a
 # package with hardening=+all (stack protector, fortified functions,
 # read-only relocations, immediate binding, position-independent), plus

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # The program icon, packaging/velmora.svg, rendered as PNG images at build time
 # by librsvg (ImageMagick's own SVG renderer loses the bob's gradient).
 #   render_icon(<list variable> <size>...) sets the variable to the images' paths.

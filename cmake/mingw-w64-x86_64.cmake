@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (win32 threads).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

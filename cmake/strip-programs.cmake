@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Run by CPack before it packages (CPACK_PRE_BUILD_SCRIPTS): strips the staged
 # programs as Debian's dh_strip does, symbols and debug information, and with
 # them the compiler's .comment and the .note section, which no one reads at

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # What a Windows user receives: each program carrying its icon and version
 # resource, and beside the executables the two downloads, a zip of both
 # programs and an installer (NSIS, packaging/windows/installer.nsi).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The pendulum's physical state and the fixed-step integrator that advances it,
 // one step per animation tick. Knows nothing of windows or drawing.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Draws the pendulum scene and its text overlay with fixed-function OpenGL,
 // and sets up the projection, camera and one-time GL state.
 #pragma once

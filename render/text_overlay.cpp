@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 #include "scene_renderer.h"
 
 #include <GL/freeglut.h>

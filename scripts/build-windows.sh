@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Cross-builds freeglut (from Debian's source package) as a static library and
 # both programs against it, for 64-bit Windows:  build-windows.sh FOLDER
 # The executables land in FOLDER/bin.

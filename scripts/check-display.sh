@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Fails with one clear line when no X display can be reached.
 hint="see 'A picture without a display' in docs/running.md (make screenshot)"
 if [ -z "${DISPLAY:-}" ]; then

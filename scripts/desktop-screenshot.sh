@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # A picture of both programs on a small desktop with a task bar (openbox and
 # tint2 on a private Xvfb), where each window's icon and name show beside it:
 #   desktop-screenshot.sh BUILD_DIR OUTPUT.png

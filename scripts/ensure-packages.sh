@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Installs whichever of the named Debian packages are missing. Without root it
 # prints the install line instead and fails, so nothing half-builds.
 # Without Debian's package tools, say what would have been needed and let

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Downloads and unpacks a Debian source package into a folder, from the same
 # archive and suite as this machine's own apt entry, through a temporary apt
 # configuration of its own (the machine's is left as it is). apt checks every

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Builds every download of a release into a folder (dist/ by default): the
 # source tarball from git, the .deb, the Windows zip and installer, and
 # SHA256SUMS. Everything is built from the tarball's own source, its time is

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # docs/model.md holds what make docs computes now: the figures are made again
 # from the programs' model and compared with the page, character for character.
 #   model_page_test.sh SOURCE_DIR MODEL_FIGURES

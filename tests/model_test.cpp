@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The pendulum model: the exact state after the first steps, the acceleration,
 // then one run of 2,145,178 steps for the swing's peaks, sign changes and
 // period, and the time text up to its first drift.

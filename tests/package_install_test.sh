@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Installs the build with cmake --install, packages it as a .deb, checks what
 # the package holds and depends on with Debian's own validators, the
 # programs' hardening and stripping, unpacks it into a scratch root and runs

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The exact pendulum that docs/model.md measures the model against, checked
 // against values anyone can look up, and the Runge-Kutta reference against it.
 #include "pendulum_reference.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Runs velmora and tarnwick under the test binary's own Xvfb server.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Every GL, GLU and GLUT call both programs make, as the call recorder sees
 // them, against the calls their profile and the model give: the start-up,
 // then each event of a run (reshape, display, timer) compared whole.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Both programs as a person meets them in a real window: title, size, the
 // scene's pixels, redraw after resize and expose, closing; a minute of
 // running and a storm of resizes; and every command line a user could type.

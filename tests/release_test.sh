@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Proves that a release rebuilds bit for bit: clones the same commit into
 # another folder and builds its release there, later and under umask 002
 # (group-writable, as on many desktops), then compares every checksum with

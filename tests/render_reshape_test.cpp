@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // reshapeView with a real GL context at height 0, which a window can be
 // resized to: the viewport takes the 0, the aspect ratio divides by 1.
 #include "scene_renderer.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The Windows executables under Wine and Xvfb, run by make test-windows:
 // the window a person sees, the time advancing, tarnwick's -geometry, and
 // a window-manager close ending each with status 0.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # Proves what a Windows user receives: the executables' headers (GUI
 # subsystem, Windows system DLLs only, ASLR, DEP, stack protection) and
 # resources (icon, version), the zip, and the installer under Wine and Xvfb:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Writes the C++ source of the program's X window icon (window_icon.h) from
 // PNG images, read with libpng:  argb_icon OUTPUT.cpp IMAGE.png...
 #include <png.h>

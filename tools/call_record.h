@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The text form of the calls that the call recorder writes, shared with the
 // tests that build the expected calls: numbers in the shortest form that reads
 // back to the same value, so 0.8f prints as 0.8 and a double keeps every bit.

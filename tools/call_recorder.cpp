@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Records the GL, GLU and GLUT calls that a program makes itself, one line
 // each, into the file named by CALL_RECORD: loaded with LD_PRELOAD by the trace
 // tests, never linked into the programs. Calls the toolkit makes inside a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
 # The four plots of docs/model.md, from the data model_figures writes:
 #   gnuplot -c tools/model-plots.gp DATA_DIR OUTPUT_DIR
 # White, opaque pictures, so they read the same on a light or a dark page.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Measures the programs' pendulum model against the exact pendulum and the
 // classical Runge-Kutta scheme, and writes the page that explains the model
 // and the data its plots are drawn from:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // The ideal rigid pendulum that the programs' model stands for, for the page
 // that explains the model: its exact motion from Jacobi's elliptic functions
 // and the classical fourth-order Runge-Kutta scheme as a textbook comparison,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Writes an Image as an 8-bit RGB PNG file.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Linked into every executable of a sanitizer build (SANITIZE=ON): the
 // sanitizers' settings, so that ctest and the programs it starts, the call
 // recorder preloaded or not, all run with them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Runs a program under a private Xvfb for a moment and writes a PNG of its
 // window, or with --frames N, N PNGs one every 40 ms for an animation:
 //   window_screenshot [--frames N] PROGRAM OUTPUT.png [MILLISECONDS]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
 // Runs the programs under a private Xvfb server with Mesa's software renderer
 // and looks at their windows through Xlib: the shared driver of the end-to-end
 // tests, the screenshot tool and the benchmarks.

@@ -1,3 +1,5 @@
+; SPDX-FileCopyrightText: 2026 The velmora developers
+; SPDX-License-Identifier: MIT
 ; The Windows installer: both programs into Program Files for every user of
 ; the machine, a Start-menu shortcut for each, an entry in Apps & features,
 ; and the uninstaller that takes all of it away again. The build defines
