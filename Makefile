@@ -76,9 +76,10 @@ bench:
 	sh bench/run.sh $(BUILD)-release
 
 # clang-tidy and cppcheck over every source (the benchmarks and the sanitizer
-# build's settings included), with the checks in .clang-tidy, and the
-# formatting of .clang-format, and every file's licence (reuse); any finding fails. (Newer cppcheck also notes
-# where it limits its branch analysis: a note, not a finding.)
+# build's settings included), with the checks in .clang-tidy, the formatting
+# of .clang-format, and every file's licence (reuse lint); any finding fails.
+# (Newer cppcheck also notes where it limits its branch analysis: a note, not
+# a finding.)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)

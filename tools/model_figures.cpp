@@ -12,6 +12,7 @@
 #include "variant_profile.h"
 
 #include <boost/math/tools/roots.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
 #include <array>
@@ -146,14 +147,14 @@ static double equivalentGravity(double periodS, double omega0)
         const double w0 = naturalFrequency(g, C::rodLength);
         return exactPeriod(w0, swingModulus(omega0, w0)) - periodS;
     };
-    boost::math::tools::eps_tolerance<double> tolerance(40);
+    const boost::math::tools::eps_tolerance<double> tolerance(40);
     const auto bracket = boost::math::tools::bisect(periodGap, 0.5 * C::gravity, C::gravity, tolerance);
     return (bracket.first + bracket.second) / 2.0;
 }
 
 static bool writePage(const char *templatePath, const char *pagePath, const std::map<std::string, std::string> &values)
 {
-    std::ifstream in(templatePath);
+    const std::ifstream in(templatePath);
     std::stringstream text;
     text << in.rdbuf();
     if (!in) {
@@ -188,6 +189,9 @@ int main(int argc, char **argv)
     FILE *lagOut = std::fopen((data + "/phase-lag.dat").c_str(), "w");
     if (angleOut == nullptr || energyOut == nullptr || lagOut == nullptr) {
         std::fprintf(stderr, "cannot write into %s\n", argv[3]);
+        for (FILE *opened : {angleOut, energyOut, lagOut})
+            if (opened != nullptr)
+                std::fclose(opened);
         return 1;
     }
 
