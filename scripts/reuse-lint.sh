@@ -8,8 +8,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-version=$(reuse --version | sed -n 's/^reuse \([0-9]*\)\.\([0-9]*\).*/\1 \2/p')
-set -- $version
+# "reuse 1.1.2" on Debian 12, "reuse, version 5.0.2" on Debian 13
+version=$(reuse --version | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
+set -- $(echo "$version" | tr . ' ')
 if [ "$1" -gt 3 ] || { [ "$1" -eq 3 ] && [ "$2" -ge 1 ]; }; then
     exec reuse lint
 fi
