@@ -64,8 +64,8 @@ docs:
 	@sh scripts/ensure-packages.sh $(DOCS_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	@mkdir -p $(BUILD)/model-data
-	$(BUILD)/model_figures tools/model_page.md.in docs/model.md $(BUILD)/model-data
-	gnuplot -c tools/model-plots.gp $(BUILD)/model-data docs
+	$(BUILD)/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
+	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
 	@echo "Wrote docs/model.md and its four plots."
 
 # Release build of its own; no benchmark runs inside make test.

@@ -8,7 +8,7 @@ set -eu
 source=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$2" "$source/tools/model_page.md.in" "$scratch/model.md" "$scratch"
+"$2" "$source/docs/source/model_page.md.in" "$scratch/model.md" "$scratch"
 if ! diff -u "$source/docs/model.md" "$scratch/model.md"; then
     echo "docs/model.md differs from what the model computes now: run make docs" >&2
     exit 1
