@@ -19,8 +19,9 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev
-TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts
+                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev pandoc
+TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts \
+                chromium chromium-driver python3-selenium fonts-lmodern
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
@@ -59,14 +60,19 @@ screenshot:
 	@echo "Wrote docs/velmora.png, docs/tarnwick.png, docs/desktop.png and docs/pendulum.gif."
 
 # docs/model.md and its plots: the programs' model measured against the exact
-# pendulum and the classical Runge-Kutta scheme. The plot data stays in the build.
+# pendulum and the classical Runge-Kutta scheme; the manual pages' MODEL
+# section from the same figures; then every page as HTML. The plot data and
+# the HTML stay in the build.
 docs:
 	@sh scripts/ensure-packages.sh $(DOCS_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	@mkdir -p $(BUILD)/model-data
-	$(BUILD)/model_figures tools/model_page.md.in docs/model.md $(BUILD)/model-data
-	gnuplot -c tools/model-plots.gp $(BUILD)/model-data docs
-	@echo "Wrote docs/model.md and its four plots."
+	$(BUILD)/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
+	$(BUILD)/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
+	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
+	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
+	@cmake --build $(BUILD) --target html_pages >/dev/null
+	@echo "Wrote docs/model.md, its four plots, the manual pages' MODEL section and $(BUILD)/html/."
 
 # Release build of its own; no benchmark runs inside make test.
 bench:

@@ -5,7 +5,7 @@
 // and the data its plots are drawn from:
 //   model_figures TEMPLATE PAGE DATA_DIR
 // TEMPLATE is the page with @NAME@ wherever a figure goes; DATA_DIR receives
-// angle.dat, energy.dat and phase-lag.dat for tools/model-plots.gp. The model
+// angle.dat, energy.dat and phase-lag.dat for docs/source/model-plots.gp. The model
 // is the programs' own library, advanced by its own stepSimulation.
 #include "pendulum_model.h"
 #include "pendulum_reference.h"

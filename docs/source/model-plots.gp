@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The four plots of docs/model.md, from the data model_figures writes:
-#   gnuplot -c tools/model-plots.gp DATA_DIR OUTPUT_DIR
+#   gnuplot -c docs/source/model-plots.gp DATA_DIR OUTPUT_DIR
 # White, opaque pictures, so they read the same on a light or a dark page.
 data = ARG1
 set terminal pngcairo size 900,500 font "DejaVu Sans,11" background "#ffffff"
