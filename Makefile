@@ -45,8 +45,8 @@ test:
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The README's pictures: a still of each program, both on a desktop with a
-# task bar, and two seconds of tarnwick (real-time speed) as a looping GIF,
-# put together by ImageMagick.
+# task bar, and two seconds of tarnwick as a looping GIF put together by
+# ImageMagick, each frame shown for its real time on screen.
 screenshot:
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2
 	@$(MAKE) --no-print-directory build
@@ -54,8 +54,8 @@ screenshot:
 	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
 	sh scripts/desktop-screenshot.sh $(BUILD) docs/desktop.png
 	@frames=$$(mktemp -d) && trap 'rm -rf "$$frames"' EXIT && \
-	    $(BUILD)/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 && \
-	    /usr/bin/convert -delay 4 -loop 0 "$$frames"/frame-*.png -layers Optimize docs/pendulum.gif
+	    $(BUILD)/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 >"$$frames/sequence" && \
+	    /usr/bin/convert -loop 0 $$(cat "$$frames/sequence") -layers Optimize docs/pendulum.gif
 	@echo "Wrote docs/velmora.png, docs/tarnwick.png, docs/desktop.png and docs/pendulum.gif."
 
 # docs/model.md and its plots: the programs' model measured against the exact
