@@ -4,33 +4,70 @@
 
 #include <cstring>
 
-// Past an integer as X reads one (an optional sign, then digits), or nullptr
-// where nothing is read.
-static const char *pastInteger(const char *c)
+// Offsets beyond X's 16-bit coordinates are read as this much, which is
+// enough to tell that they place the window off screen.
+static const long offsetLimit = 1L << 20;
+
+// Reads an integer as X reads one (an optional sign, then digits) into
+// value; returns the character after it, or nullptr where nothing is read.
+static const char *readInteger(const char *c, long &value)
 {
+    const bool negative = *c == '-';
     const char *end = c + ((*c == '+' || *c == '-') ? 1 : 0);
-    while (*end >= '0' && *end <= '9')
-        ++end;
-    return end == c ? nullptr : end;
+    const char *digits = end;
+    value = 0;
+    for (; *end >= '0' && *end <= '9'; ++end)
+        value = value < offsetLimit ? value * 10 + (*end - '0') : offsetLimit;
+    value = negative ? -value : value;
+    return end == digits ? nullptr : end;
 }
 
-// X's geometry syntax, [=][W][{xX}H][{+-}X[{+-}Y]], read whole: a string that
-// does not parse gives nothing at all.
-static bool givesFullSize(const char *geometry)
+// One offset, "+N" or "-N", after the size; nullptr where it does not parse.
+static const char *readOffset(const char *c, bool &fromEdge, long &offset)
 {
-    const char *c = geometry + (*geometry == '=' ? 1 : 0);
-    if (*c == '+' || *c == '-' || *c == 'x')
-        return false; // no width
-    c = pastInteger(c);
-    if (c == nullptr || (*c != 'x' && *c != 'X'))
-        return false; // no width, or no height after it
-    c = pastInteger(c + 1);
-    for (int offset = 0; offset < 2 && c != nullptr && (*c == '+' || *c == '-'); ++offset)
-        c = pastInteger(c + 1);
-    return c != nullptr && *c == '\0';
+    fromEdge = *c == '-';
+    c = readInteger(c + 1, offset);
+    offset = fromEdge ? -offset : offset;
+    return c;
 }
 
-bool geometryLacksSize(int argc, char **argv)
+// X's geometry syntax, [=][W][{xX}H][{+-}X[{+-}Y]].
+static GeometryOption parseGeometry(const char *geometry)
+{
+    const GeometryOption nothing = {false, false, false, false, 0, 0};
+    GeometryOption option = nothing;
+    const char *c = geometry + (*geometry == '=' ? 1 : 0);
+    long size = 0;
+    bool width = false, height = false;
+    if (*c != '+' && *c != '-' && *c != 'x') {
+        if ((c = readInteger(c, size)) == nullptr)
+            return nothing;
+        width = true;
+    }
+    if (*c == 'x' || *c == 'X') {
+        if ((c = readInteger(c + 1, size)) == nullptr)
+            return nothing;
+        height = true;
+    }
+    int offsets = 0;
+    if (*c == '+' || *c == '-') {
+        if ((c = readOffset(c, option.fromRight, option.offsetX)) == nullptr)
+            return nothing;
+        ++offsets;
+        if (*c == '+' || *c == '-') {
+            if ((c = readOffset(c, option.fromBottom, option.offsetY)) == nullptr)
+                return nothing;
+            ++offsets;
+        }
+    }
+    if (*c != '\0')
+        return nothing;
+    option.fullSize = width && height;
+    option.place = offsets == 2;
+    return option;
+}
+
+GeometryOption readGeometryOption(int argc, char **argv)
 {
     const char *geometry = nullptr;
     for (int i = 1; i + 1 < argc; ++i) {
@@ -40,5 +77,18 @@ bool geometryLacksSize(int argc, char **argv)
         if (std::strcmp(argv[i], "-geometry") == 0 || std::strcmp(argv[i], "-display") == 0)
             ++i;
     }
-    return geometry != nullptr && !givesFullSize(geometry);
+    // No -geometry: the toolkit keeps the size and place requested before it.
+    const GeometryOption none = {true, false, false, false, 0, 0};
+    return geometry == nullptr ? none : parseGeometry(geometry);
+}
+
+bool hasToolkitOption(int argc, char **argv, const char *option)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+        if (std::strcmp(argv[i], "-geometry") == 0 || std::strcmp(argv[i], "-display") == 0)
+            ++i;
+    }
+    return false;
 }

@@ -4,8 +4,9 @@
 // window size, for both programs and a same-work baseline, under a private
 // Xvfb with Mesa's software renderer. Frames are seen from outside the
 // programs through the LD_PRELOAD probe. Prints markdown: "ROW|" lines for
-// the summary table, then the details; writes the frame intervals, one block
-// per program, to argv[2] for bench/frame-intervals.gp to plot.
+// the summary table, then the details; "FIGURE NAME value" lines for the
+// words in bench/notes.md; writes the frame intervals, one block per
+// program, to argv[2] for bench/frame-intervals.gp to plot.
 //   frame_bench BUILD_DIR INTERVALS.dat
 #include "x_harness.h"
 
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -151,6 +153,16 @@ static double percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size())))];
 }
 
+// One figure the notes quote, as bench/run.sh puts it in for @NAME@.
+static void printFigure(const std::string &name, const char *format, double value)
+{
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::printf("FIGURE %s ", upper.c_str());
+    std::printf(format, value);
+    std::printf("\n");
+}
+
 // Intervals between presents after the first second, ms.
 static std::vector<double> settledIntervalsMs(const Run &run)
 {
@@ -239,7 +251,14 @@ static std::string measurePacingAndCost(const char *intervalsPath, std::string &
                       rate, pair.program.nominalPerSecond, median(intervals), percentile(intervals, 0.90),
                       percentile(intervals, 0.99), percentile(intervals, 1.0), median(frameTimes));
         details += row;
+        const std::string name = pair.program.name;
+        printFigure(name + "_frame_ms", "%.1f", median(frameTimes));
+        printFigure(name + "_median_ms", "%.2f", median(intervals));
+        printFigure(name + "_p90_ms", "%.2f", percentile(intervals, 0.90));
+        printFigure(name + "_p99_ms", "%.2f", percentile(intervals, 0.99));
+        printFigure(name + "_lost_percent", "%.1f", 100.0 * (1.0 - ratio));
         const double cpuRatio = median(cpu[0]) / median(cpu[1]), rssRatio = median(rss[0]) / median(rss[1]);
+        printFigure(name + "_cpu_ratio", "%.2f", cpuRatio);
         std::printf("ROW| %s CPU s per simulated s (median of 7) | %.4f | %.4f (baseline) | %.3f | <= 1.10 | %s |\n",
                     pair.program.name, median(cpu[0]), median(cpu[1]), cpuRatio, cpuRatio <= 1.10 ? "met" : "missed");
         std::printf("ROW| %s peak RSS, MiB (median of 7) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
@@ -262,6 +281,8 @@ static std::string measureStartUp()
         }
     for (int s = 0; s < 4; s += 2) {
         const double ratio = median(startMs[s]) / median(startMs[s + 1]);
+        printFigure(std::string(startups[s]->name) + "_bare_share_percent", "%.0f",
+                    100.0 * median(startMs[4]) / median(startMs[s]));
         std::printf(
             "ROW| %s start-up to first frame, ms (median of %zu) | %.1f | %.1f (baseline) | %.3f | <= 1.10 | %s |\n",
             startups[s]->name, startMs[s].size(), median(startMs[s]), median(startMs[s + 1]), ratio,
@@ -291,6 +312,7 @@ static std::string measureSizeScaling()
         const double frameMs = median(frameTimesMs(runSubject(tarnwick, 3000, {"-geometry", geometry})));
         if (size == 300)
             smallest = frameMs;
+        printFigure("size_ratio_" + std::to_string(size), "%.1f", frameMs / smallest);
         char row[256];
         std::snprintf(row, sizeof row, "| %d x %d | %.3f | %.2f | %d |\n", size, size, frameMs, frameMs / smallest,
                       (size / 300) * (size / 300));
@@ -332,6 +354,8 @@ static std::string measureHeldSwaps()
                                   : (std::string("held to ") + std::to_string(hz) + " Hz").c_str(),
                           rate, speed);
             details += row;
+            printFigure(std::string(program->name) + (hz == 0 ? "_free" : "_held_" + std::to_string(hz)) + "_speed",
+                        "%.2f", speed);
             if (program == &tarnwick && hz > 0) {
                 // One tick per refresh below 100 Hz; the 10 ms timer's pace above.
                 const double expected = std::min(static_cast<double>(hz), program->nominalPerSecond) * 0.01;

@@ -218,11 +218,20 @@ static const struct CommandLineCase {
     {"", {"-geometry", "1280x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "99999999999x99999999999+99999999999-99999999999"}, 0, 0, 0, 0, ""},
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},
-    {"", {"-geometry", "-10-10"}, 0, 0, 0, 0, ""},
+    // A negative offset is a distance from the right or bottom edge to the
+    // window's far edge, measured with the size the window gets.
+    {"", {"-geometry", "400x300-0-0"}, 400, 300, 880, 724, nullptr},
+    {"", {"-geometry", "2000x2000-0-0"}, 1280, 1024, 0, 0, nullptr},
+    {"", {"-geometry", "5000x5000-0-0"}, 1280, 1024, 0, 0, nullptr},
+    {"", {"-geometry", "1400x300-0+0"}, 1280, 300, 0, 0, nullptr},
+    {"", {"-geometry", "300x2000+7-5"}, 300, 1024, 7, -5, nullptr},
+    {"", {"-geometry", "-10-10"}, 300, 300, 970, 714, nullptr},
     {"", {"-geometry", "400x250+20+30", "-geometry", "200x100"}, 200, 100, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", longArg}, 0, 0, 0, 0, ""},
     {"", {longArg, "\xff\xfe", "-unknown", "--help"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {"", {"-iconic", "-sync", "-gldebug", "-direct"}, 0, 0, 0, 0, ""},
+    // Xvfb, like Xorg since 1.17, refuses indirect GLX contexts.
+    {"", {"-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-display", "nowhere:0"}, 0, 0, 0, 0, "failed to open display"},
     {"", {"-display"}, 0, 0, 0, 0, "-display"},
     {"", {"-geometry"}, 0, 0, 0, 0, "-geometry"},

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The Windows executables under Wine and Xvfb, run by make test-windows:
 // the window a person sees, the time advancing, tarnwick's -geometry, and
-// a window-manager close ending each with status 0.
+// a window-manager close ending each with status 0; and a program that
+// cannot start saying why in a message box.
 //   WINE=wine64 WINDOWS_PROGRAMS=FOLDER windows_program_test
 #include "program_session.h"
 #include "x_harness.h"
@@ -12,6 +13,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,19 +24,28 @@ static std::string wine()
     return command != nullptr ? command : "wine";
 }
 
-static RunningProgram startUnderWine(const ProgramCase &program, const std::vector<std::string> &args)
+static std::string executable(const ProgramCase &program)
 {
     const char *folder = std::getenv("WINDOWS_PROGRAMS");
-    std::vector<std::string> argv = {wine(),
-                                     std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe"};
+    return std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe";
+}
+
+static RunningProgram startUnderWine(const ProgramCase &program, const std::vector<std::string> &args)
+{
+    std::vector<std::string> argv = {wine(), executable(program)};
     argv.insert(argv.end(), args.begin(), args.end());
     return startProgram(testServer(), argv);
 }
 
+// A new Wine prefix is set up on this test's display, so its windows open there.
+static void setUpWine()
+{
+    waitForExit(launchProgram(testServer(), {wine(), "wineboot", "-i"}), 120000);
+}
+
 class WindowsProgram : public testing::TestWithParam<ProgramCase> {
 protected:
-    // A new Wine prefix is set up on this test's display, so its windows open there.
-    static void SetUpTestSuite() { waitForExit(launchProgram(testServer(), {wine(), "wineboot", "-i"}), 120000); }
+    static void SetUpTestSuite() { setUpWine(); }
 };
 
 TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
@@ -66,3 +78,30 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, WindowsProgram, testing::ValuesIn(bothPrograms),
                          [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
+
+class WindowsProgramFailure : public testing::Test {
+protected:
+    static void SetUpTestSuite() { setUpWine(); }
+};
+
+// A GUI program has no console: the toolkit's fatal message appears in a box
+// titled with the program's name, and closing it ends the program with a
+// non-zero status. Wine's msgbox channel traces the text the box shows.
+TEST_F(WindowsProgramFailure, TarnwickShowsTheToolkitsMessageInABox)
+{
+    const std::string trace = testing::TempDir() + "tarnwick-msgbox.trace";
+    RunningProgram box = startProgram(
+        testServer(),
+        {"/bin/sh", "-c", R"(exec "$0" "$@" 2>)" + trace, wine(), executable(bothPrograms[1]), "-geometry"},
+        {"WINEDEBUG=-all,trace+msgbox"}, "tarnwick");
+    ASSERT_NE(box.window, 0u) << "no message box, status " << box.exitStatus;
+    requestClose(box.dpy, box.window);
+    const int status = waitForExit(box.pid, 15000);
+    EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0) << "status " << status;
+    stopProgram(box);
+    const std::ifstream in(trace);
+    std::ostringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("-geometry parameter must be followed by window geometry settings"), std::string::npos)
+        << text.str();
+}

@@ -283,13 +283,13 @@ void mapWindow(Display *dpy, Window window)
 }
 
 RunningProgram startProgram(const XServer &server, const std::vector<std::string> &argv,
-                            const std::vector<std::string> &env)
+                            const std::vector<std::string> &env, const char *title)
 {
     RunningProgram program;
     program.dpy = connectTo(server);
     program.pid = launchProgram(server, argv, env);
     for (int waited = 0; program.dpy != nullptr && program.window == 0 && waited <= 15000; waited += 10) {
-        program.window = findViewable(program.dpy, "Velmora");
+        program.window = findViewable(program.dpy, title);
         if (program.window == 0 && waitpid(program.pid, &program.exitStatus, WNOHANG) == program.pid) {
             program.pid = -1;
             break;

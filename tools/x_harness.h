@@ -88,9 +88,10 @@ struct RunningProgram {
 };
 
 // Starts the program (argv[0] first, then its arguments) and waits for its
-// window; the window is 0 if none appeared within 15 s or the program ended.
+// window, the one titled title; the window is 0 if none appeared within 15 s
+// or the program ended.
 RunningProgram startProgram(const XServer &server, const std::vector<std::string> &argv,
-                            const std::vector<std::string> &env = {});
+                            const std::vector<std::string> &env = {}, const char *title = "Velmora");
 void stopProgram(RunningProgram &program);
 
 // Waits until the first frame has been drawn (the top-left corner turns the

@@ -249,13 +249,23 @@ int main(int argc, char **argv)
     const double w0Star = naturalFrequency(gravityStar, C::rodLength);
     const double hours = static_cast<double>(textDriftStep) / 3600.0;
     const double stepsPerSwing = modelPeriod / C::timeStep;
-    const double refresh60Hz = 1.0 / 60.0; // s per tick where each frame waits for a 60 Hz refresh
+    const double refreshHz = 60.0;              // the common display the page speaks of
+    const double refresh60Hz = 1.0 / refreshHz; // s per tick where each frame waits for that refresh
 
     std::map<std::string, std::string> v;
     v["GRAVITY"] = format("%g", C::gravity);
     v["ROD_LENGTH"] = format("%g", C::rodLength);
     v["TIME_STEP"] = format("%g", C::timeStep);
     v["PI_APPROX"] = format("%g", C::piApprox);
+    v["INITIAL_OMEGA_DEG"] = format("%g", C::initialOmegaDeg);
+    v["VELMORA_PERIOD_MS"] = std::to_string(velmoraProfile.timerPeriodMs);
+    v["TARNWICK_PERIOD_MS"] = std::to_string(tarnwickProfile.timerPeriodMs);
+    v["TARNWICK_TICKS_PER_S"] = format("%g", 1000.0 / tarnwickProfile.timerPeriodMs);
+    v["VELMORA_SPEED"] = format("%g", C::timeStep * 1000.0 / velmoraProfile.timerPeriodMs);
+    v["REFRESH_HZ"] = format("%g", refreshHz);
+    v["PLOTTED_SPAN"] = format("%g", static_cast<double>(plottedSteps) * C::timeStep);
+    v["BLOCK_SPAN"] = format("%g", static_cast<double>(energyBlock) * C::timeStep);
+    v["MINUTE"] = format("%g", minute);
     v["OMEGA0"] = format("%.6f", omega0);
     v["W0"] = format("%.4f", w0);
     v["MODULUS"] = format("%.5f", k);
@@ -280,7 +290,7 @@ int main(int argc, char **argv)
     v["MODEL_ENERGY_HIGH"] = format("%.2f", 100.0 * modelSwing.energyHigh);
     v["MODEL_ENERGY_FIRST_HIGH"] = format("%.5f", 100.0 * modelSwing.band.front()[2]);
     v["MODEL_ENERGY_LAST_HIGH"] = format("%.5f", 100.0 * modelSwing.band.back()[2]);
-    v["RK_ENERGY_LAST"] = format("%.1e", rkSwing.energyLast);
+    v["RK_ENERGY_LAST"] = format("%.1e", 100.0 * rkSwing.energyLast);
     v["MODEL_LAG_MINUTE"] = format("%.0f", phaseLagDeg(modelSwing, period, minute));
     v["MODEL_LAG_MINUTE_S"] = format("%.2f", phaseLagDeg(modelSwing, period, minute) / 360.0 * period);
     v["MODEL_LAG_MINUTE_SWINGS"] = format("%.2f", phaseLagDeg(modelSwing, period, minute) / 360.0);
