@@ -31,15 +31,19 @@ foreach(program velmora tarnwick)
   add_dependencies(${program} program_icon)
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${program}.rc PROPERTIES OBJECT_DEPENDS ${icon})
   # The linker's account of what it took in, for the third-party notices.
-  target_link_options(${program} PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/${program}.map)
+  if(MINGW)
+    target_link_options(${program} PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/${program}.map)
+  endif()
 endforeach()
 
 # The downloads: one folder of what a user gets, zipped and put in an installer.
 # Their time is SOURCE_DATE_EPOCH's where it is set, so a release rebuilds bit for bit.
-# freeglut's notice comes from the source it was built from (FREEGLUT_SOURCE_DIR:
-# what scripts/fetch-debian-source.sh fetched), so the downloads need that build.
-if(NOT FREEGLUT_SOURCE_DIR)
-  message(FATAL_ERROR "The Windows downloads need FREEGLUT_SOURCE_DIR, the source freeglut was built from (scripts/build-windows.sh)")
+# The notices come from the MinGW-w64 link maps, Debian's packages and the
+# source freeglut was built from (FREEGLUT_SOURCE_DIR: what
+# scripts/fetch-debian-source.sh fetched): the cross build of make windows.
+if(NOT MINGW OR NOT FREEGLUT_SOURCE_DIR)
+  message(STATUS "No Windows downloads: they are made by scripts/build-windows.sh")
+  return()
 endif()
 find_program(PANDOC pandoc REQUIRED)
 set(download velmora-${PROJECT_VERSION}-win64)

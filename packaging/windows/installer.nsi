@@ -91,7 +91,7 @@ Function ${UN}CloseProgramsFirst
     !insertmacro PROGRAM_RUNNING velmora.exe
     !insertmacro PROGRAM_RUNNING tarnwick.exe
     StrCmp $1 "" done
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Running from $INSTDIR:$1.$\r$\n$\r$\nClose it, then choose Retry." \
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Please close$1 (running from $INSTDIR), then choose Retry." \
         /SD IDCANCEL IDRETRY retry
     SetErrorLevel 2
     Quit
