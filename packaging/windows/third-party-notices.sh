@@ -161,7 +161,9 @@ source_of() {
         [ "$license" != public-domain ] || echo "(in the public domain: asks for no notice)"
         awk -F '\t' -v s="$stanza" '$1 == s { print "  " $2 " from " $3 }' "$work/mingw-w64.parts"
     done
-    for license in $(for stanza in $(cut -f1 "$work/mingw-w64.parts" | uniq); do cat "$work/$stanza.license"; done | sort -u); do
+    # A stanza under "A and B" carries both texts.
+    for license in $(for stanza in $(cut -f1 "$work/mingw-w64.parts" | uniq); do cat "$work/$stanza.license"; done |
+        sed 's/_and_/\n/g; s/_or_/\n/g' | sort -u); do
         [ -f "$work/license.$license" ] || fail "mingw-w64's copyright file spells out no text of $license"
         echo
         echo "--- MinGW-w64: $license ---"
