@@ -63,8 +63,8 @@ done
 linked=$(for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
-         inside && /^\/[^ ]*\(/ { sub(/\).*/, ")"); print }
-         /^LOAD \/.*\.o$/ { print $2 }' "$map"
+         inside && /^\/.*\(/ { sub(/\).*/, ")"); print }
+         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map"
 done | sed 's|^.*/||' | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)

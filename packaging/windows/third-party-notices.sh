@@ -18,6 +18,7 @@ shift 4
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 ar=${AR:-x86_64-w64-mingw32-ar}
 fail() { printf 'third-party-notices: %s\n' "$*" >&2; exit 1; }
+tab=$(printf '\t')
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -26,26 +27,26 @@ trap 'rm -rf "$work"' EXIT
 for map in "$@"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
-         inside && /^[^ ].*\(.*\)/ { sub(/\).*/, ""); split($0, part, "("); print part[1], part[2] }
-         /^LOAD .*\.o$/ { print $2, "-" }' "$map"
-done | awk '$1 ~ /^\//' | while read -r path member; do
-    printf '%s %s\n' "$(realpath "$path")" "$member"
+         inside && /^[^ ].*\(.*\)/ { sub(/\).*/, ""); split($0, part, "("); print part[1] "\t" part[2] }
+         /^LOAD .*\.o$/ { sub(/^LOAD /, ""); print $0 "\t-" }' "$map"
+done | awk -F '\t' '$1 ~ /^\//' | while IFS="$tab" read -r path member; do
+    printf '%s\t%s\n' "$(realpath "$path")" "$member"
 done | sort -u >"$work/linked"
 [ -s "$work/linked" ] || fail "the link maps name nothing: $*"
 
 # Sorts each linked file into its origin: freeglut, or the Debian package that installed it.
 freeglut_library=$(realpath "$freeglut_library")
 : >"$work/freeglut" && : >"$work/mingw-w64" && : >"$work/gcc"
-while read -r path member; do
+while IFS="$tab" read -r path member; do
     if [ "$path" = "$freeglut_library" ]; then
-        echo "$path $member" >>"$work/freeglut"
+        printf '%s\t%s\n' "$path" "$member" >>"$work/freeglut"
         continue
     fi
     package=$(dpkg-query -S "$path" 2>/dev/null | sed -n '1s/:.*//p')
     source=$(dpkg-query -W -f '${source:Package}' "$package" 2>/dev/null || true)
     case $source in
-    mingw-w64) echo "$path $member $package" >>"$work/mingw-w64" ;;
-    gcc-mingw-w64) echo "$path $member $package" >>"$work/gcc" ;;
+    mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/mingw-w64" ;;
+    gcc-mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/gcc" ;;
     *) fail "no notice known for $path${member#-} (package: ${package:-none})" ;;
     esac
 done <"$work/linked"
@@ -126,7 +127,7 @@ source_of() {
     echo "and permission notice be included in all copies: COPYING, below."
     echo
     echo "Linked, from libfreeglut_static.a:"
-    while read -r path member; do echo "  $(entry "$path" "$member")"; done <"$work/freeglut"
+    while IFS="$tab" read -r path member; do echo "  $(entry "$path" "$member")"; done <"$work/freeglut"
     echo
     echo "--- freeglut: COPYING ---"
     cat "$freeglut_source/freeglut/COPYING"
@@ -136,11 +137,11 @@ source_of() {
     echo
     echo "2. MinGW-w64 runtime"
     echo
-    for package in $(cut -d' ' -f3 "$work/mingw-w64" | sort -u); do echo "Source: $(package_line "$package")."; done
+    for package in $(cut -f3 "$work/mingw-w64" | sort -u); do echo "Source: $(package_line "$package")."; done
     echo "The licence of each part is that of its source file (named by the part's"
     echo "debugging information) in /usr/share/doc/mingw-w64-common/copyright."
     split_copyright /usr/share/doc/mingw-w64-common/copyright
-    while read -r path member package; do
+    while IFS="$tab" read -r path member package; do
         name=$(entry "$path" "$member")
         source=$(source_of "$path" "$member")
         lookup=$source
@@ -175,13 +176,13 @@ source_of() {
     echo
     echo "3. GCC runtime libraries"
     echo
-    for package in $(cut -d' ' -f3 "$work/gcc" | sort -u); do echo "Source: $(package_line "$package")."; done
+    for package in $(cut -f3 "$work/gcc" | sort -u); do echo "Source: $(package_line "$package")."; done
     echo "Under the GNU General Public License, version 3 or later, with version 3.1"
     echo "of the GCC Runtime Library Exception (/usr/share/doc/gcc-mingw-w64-base/copyright)."
     echo "The exception lets a program compiled by GCC carry these parts under terms of"
     echo "its own choice: it asks for no notice. They are listed for completeness."
     echo
-    while read -r path member package; do echo "  $(entry "$path" "$member")"; done <"$work/gcc"
+    while IFS="$tab" read -r path member package; do echo "  $(entry "$path" "$member")"; done <"$work/gcc"
     echo
     echo "--- GCC Runtime Library Exception ---"
     # From its title to the end of its last section, "2.", a heading and a paragraph.
