@@ -25,7 +25,7 @@ TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
-WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
 
 .PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
 
@@ -106,9 +106,9 @@ windows:
 
 # The Windows executables' headers, then the programs under Wine and Xvfb.
 test-windows: windows
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64 unzip
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64 unzip xdotool
 	@$(MAKE) --no-print-directory build
-	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION)
+	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION) build-windows/programs
 
 # Every download of a release, rebuildable bit for bit: dist/ with the source
 # tarball, the .deb, the Windows zip and installer, and SHA256SUMS.

@@ -21,6 +21,6 @@ if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ]; then
 fi
 
 cmake -S "$top" -B "$folder/programs" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" >/dev/null
+    -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DFREEGLUT_SOURCE_DIR="$folder/freeglut-source" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" >/dev/null
 cmake --build "$folder/programs" -j "$jobs"
 echo "Wrote $folder/bin/velmora.exe and $folder/bin/tarnwick.exe."

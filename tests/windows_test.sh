@@ -3,18 +3,33 @@
 # SPDX-License-Identifier: MIT
 # Proves what a Windows user receives: the executables' headers (GUI
 # subsystem, Windows system DLLs only, ASLR, DEP, stack protection) and
-# resources (icon, version), the zip, and the installer under Wine and Xvfb:
-# installed silently, the installed programs run from Program Files, then
-# uninstalled silently without a trace.
-#   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION
+# resources (icon, version); the third-party notices against the link maps;
+# the zip; and the installer under Wine and Xvfb: installed silently for all
+# users and for the current user alone, the installed programs run, an
+# uninstall refused while a program runs, an earlier version replaced in
+# place, and each install uninstalled silently without a trace.
+#   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION WINDOWS_BUILD_DIR
+# WINDOWS_BUILD_DIR: where the Windows programs were built (link maps, the
+# folder the downloads hold, the icon, the freeglut source beside it).
 set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
 version=$3
-copyright=$(grep -m1 '^Copyright' "$(dirname "$0")/../LICENSE")
+windows_build=$(cd "$4" && pwd)
+copyright=$(grep -m1 '^Copyright' "$top/LICENSE")
 download=velmora-$version-win64
+stage=$windows_build/$download
 fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 scratch=$(mktemp -d)
+# Every Wine process and the private X server end with the test; the scratch folder goes.
+cleanup() {
+    [ -z "${wineserver:-}" ] || "$wineserver" -k 2>/dev/null || true
+    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
 
 allowed="ADVAPI32 GDI32 GLU32 KERNEL32 MSVCRT OPENGL32 USER32 WINMM"
 for program in velmora tarnwick; do
@@ -42,44 +57,152 @@ for program in velmora tarnwick; do
     done
 done
 
-# The zip: one folder with both programs, the licence and a README for Windows.
-members=$(unzip -Z1 "$bin/$download.zip" | tr '\n' ' ')
-[ "$members" = "$download/LICENSE.txt $download/README.txt $download/tarnwick.exe $download/velmora.exe " ] ||
-    fail "the zip holds: $members"
-unzip -p "$bin/$download.zip" "$download/README.txt" | grep -q "$(printf '\r')\$" || fail "README.txt lacks Windows line endings"
+# The notices name every library and object file the link maps say went
+# into the programs (import stubs by their library), each licence's text,
+# and freeglut's tarball by its SHA-256.
+linked=$(for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
+    awk '/^Archive member included/ { inside = 1; next }
+         /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
+         inside && /^\/.*\(/ { sub(/\).*/, ")"); print }
+         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map"
+done | sed 's|^.*/||' | sort -u)
+[ -n "$linked" ] || fail "the link maps name no library"
+tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
+check_notices() {
+    notices=$(tr -d '\r' <"$1")
+    for part in $linked; do
+        stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
+        printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
+            printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "$1 has no entry for $part"
+    done
+    for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
+        "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do
+        printf '%s\n' "$notices" | grep -qxF -- "$heading" || fail "$1 lacks: $heading"
+    done
+}
+check_notices "$stage/THIRD-PARTY-NOTICES.txt"
 
-# Wine in a scratch prefix of its own, without its menu builder; every Wine
-# process ends with the test.
+# The zip: one folder with both programs, the licence, the notices, a README
+# for Windows and the pages; the same files as the folder the installer installs.
+expected=$(cd "$windows_build" && find "$download" -type f | sort)
+members=$(unzip -Z1 "$bin/$download.zip")
+[ "$members" = "$expected" ] || fail "the zip holds: $members"
+for file in LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt velmora.exe tarnwick.exe docs/index.html docs/model.html; do
+    printf '%s\n' "$members" | grep -qxF "$download/$file" || fail "the zip lacks $file"
+done
+unzip -q "$bin/$download.zip" -d "$scratch/zip"
+check_notices "$scratch/zip/$download/THIRD-PARTY-NOTICES.txt"
+grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.txt" || fail "README.txt lacks Windows line endings"
+for name in THIRD-PARTY-NOTICES.txt docs; do
+    grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
+done
+
+# Wine in a scratch prefix of its own, without its menu builder.
 WINEPREFIX=$scratch/wine
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-trap '"$wineserver" -k 2>/dev/null; rm -rf "$scratch"' EXIT
-folder="$WINEPREFIX/drive_c/Program Files/velmora"
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\velmora'
-installed="velmora.exe tarnwick.exe LICENSE.txt README.txt uninstall.exe"
 # Runs a Wine command and waits until every Wine process has ended.
 wine_and_wait() { "$WINE" "$@" >/dev/null 2>&1; "$wineserver" -w; }
+installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
-wine_and_wait "$bin/$download-setup.exe" /S
-for file in $installed; do [ -f "$folder/$file" ] || fail "the installer put no $file"; done
-for shortcut in Velmora Tarnwick; do [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut"; done
-values=$("$WINE" reg query "$key" 2>/dev/null | tr -d '\r' | sed 's/^[[:space:]]*//; s/[[:space:]]\{2,\}/|/g')
-for value in "DisplayName|REG_SZ|Velmora" "DisplayVersion|REG_SZ|$version" "Publisher|REG_SZ|The velmora developers" \
-    'DisplayIcon|REG_SZ|C:\Program Files\velmora\velmora.exe,0' \
-    'UninstallString|REG_SZ|"C:\Program Files\velmora\uninstall.exe"' \
-    'QuietUninstallString|REG_SZ|"C:\Program Files\velmora\uninstall.exe" /S' \
-    "NoModify|REG_DWORD|0x1" "NoRepair|REG_DWORD|0x1" "EstimatedSize|REG_DWORD|0x"; do
-    printf '%s\n' "$values" | grep -qF "$value" || fail "no $value under $key: $values"
+# The values of a registry key, one "NAME|TYPE|DATA" a line.
+key_values() { "$WINE" reg query "$1" 2>/dev/null | tr -d '\r' | sed 's/^[[:space:]]*//; s/[[:space:]]\{2,\}/|/g'; }
+
+# check_install ROOT FOLDER MENU: the files, shortcuts and Uninstall key of an install.
+check_install() {
+    root=$1 folder=$2 menu=$3
+    for file in $installed uninstall.exe; do [ -f "$folder/$file" ] || fail "the installer put no $file into $folder"; done
+    check_notices "$folder/THIRD-PARTY-NOTICES.txt"
+    for shortcut in Velmora Tarnwick; do [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut in $menu"; done
+    windows_folder=$("$WINE" winepath -w "$folder" 2>/dev/null | tr -d '\r')
+    values=$(key_values "$root\\$uninstall_key\\velmora")
+    for value in "DisplayName|REG_SZ|Velmora" "DisplayVersion|REG_SZ|$version" "Publisher|REG_SZ|The velmora developers" \
+        "DisplayIcon|REG_SZ|$windows_folder\\velmora.exe,0" "InstallLocation|REG_SZ|$windows_folder" \
+        "UninstallString|REG_SZ|\"$windows_folder\\uninstall.exe\"" \
+        "QuietUninstallString|REG_SZ|\"$windows_folder\\uninstall.exe\" /S" \
+        "NoModify|REG_DWORD|0x1" "NoRepair|REG_DWORD|0x1" "EstimatedSize|REG_DWORD|0x"; do
+        printf '%s\n' "$values" | grep -qF "$value" || fail "no $value under $root: $values"
+    done
+}
+# check_removed ROOT FOLDER MENU: nothing of an install is left.
+check_removed() {
+    [ ! -e "$2" ] || fail "left behind in $2: $(ls -A "$2")"
+    for shortcut in Velmora Tarnwick; do [ ! -e "$3/$shortcut.lnk" ] || fail "left the shortcut $shortcut in $3"; done
+    "$WINE" reg query "$1\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "left the key under $1"
+    return 0
+}
+
+all_users="$WINEPREFIX/drive_c/Program Files/velmora"
+all_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+setup=$bin/$download-setup.exe
+
+# For all users, silently: /S alone is the same as /S /AllUsers for an administrator.
+for switches in "/S" "/S /AllUsers"; do
+    wine_and_wait "$setup" $switches
+    check_install HKLM "$all_users" "$all_menu"
+    "$WINE" reg query "HKCU\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "$switches also wrote the key under HKCU"
+    if [ "$switches" = /S ]; then
+        # The installed programs, started from Program Files, under Wine and Xvfb.
+        WINE=$WINE WINDOWS_PROGRAMS=$all_users "$build/tests/windows_program_test"
+        "$wineserver" -w
+    fi
+    wine_and_wait "$all_users/uninstall.exe" /S
+    check_removed HKLM "$all_users" "$all_menu"
 done
 
-# The installed programs, started from Program Files, under Wine and Xvfb.
-WINE=$WINE WINDOWS_PROGRAMS=$folder "$build/tests/windows_program_test"
-"$wineserver" -w
+# For the current user alone: the user's own programs folder, Start menu and key.
+profile=$("$WINE" winepath -u "$("$WINE" cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')" 2>/dev/null)
+own="$profile/AppData/Local/Programs/velmora"
+own_menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+wine_and_wait "$setup" /S /CurrentUser
+check_install HKCU "$own" "$own_menu"
+"$WINE" reg query "HKLM\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "/CurrentUser wrote the key under HKLM"
+[ ! -e "$all_users" ] || fail "/CurrentUser installed into Program Files"
 
-wine_and_wait "$folder/uninstall.exe" /S
-[ ! -e "$folder" ] || fail "left behind: $(ls -A "$folder")"
-for shortcut in Velmora Tarnwick; do [ ! -e "$menu/$shortcut.lnk" ] || fail "left the shortcut $shortcut"; done
-"$WINE" reg query "$key" >/dev/null 2>&1 && fail "left the key $key"
-echo "windows_test: the executables, the zip, and the installer installed, run and uninstalled under Wine"
+# While a program runs, the uninstaller refuses (silently: exit code 2) and
+# leaves everything. Run in place (_?=) so that its exit code is its own.
+# The program runs on an X server of this test's own, with a Wine server of its own.
+"$wineserver" -k 2>/dev/null || true
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+until [ -s "$scratch/display" ]; do kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"; sleep 0.1; done
+DISPLAY=:$(cat "$scratch/display") "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
+running=$!
+until DISPLAY=:$(cat "$scratch/display") xdotool search --name '^Velmora$' >/dev/null 2>&1; do
+    kill -0 "$running" 2>/dev/null || fail "velmora.exe did not start"
+    sleep 0.2
+done
+status=0
+"$WINE" "$own/uninstall.exe" /S "_?=$("$WINE" winepath -w "$own" 2>/dev/null | tr -d '\r')" >/dev/null 2>&1 || status=$?
+[ "$status" = 2 ] || fail "the uninstaller, with velmora.exe running, ended with $status"
+check_install HKCU "$own" "$own_menu"
+kill "$running"
+"$wineserver" -k 2>/dev/null || true
+kill "$xvfb" && xvfb=""
+wine_and_wait "$own/uninstall.exe" /S
+check_removed HKCU "$own" "$own_menu"
+
+# An earlier version, with a file this one no longer has, replaced in place:
+# one Uninstall entry, this version's, and no file of the earlier one left.
+cp -R "$stage" "$scratch/old"
+echo "only in the earlier version" >"$scratch/old/old-only.txt"
+cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTALL_LIST="$scratch/removed.nsh" \
+    -P "$top/cmake/nsis-file-lists.cmake"
+makensis -V1 -DVERSION=0.9.0 -DPUBLISHER="The velmora developers" -DCOPYRIGHT="$copyright" -DSTAGE="$scratch/old" \
+    -DICON="$windows_build/icon/velmora.ico" -DINSTALLED_FILES="$scratch/installed.nsh" \
+    -DREMOVED_FILES="$scratch/removed.nsh" -DOUTFILE="$scratch/old-setup.exe" "$top/packaging/windows/installer.nsi" >/dev/null
+wine_and_wait "$scratch/old-setup.exe" /S /AllUsers
+[ -f "$all_users/old-only.txt" ] || fail "the earlier version did not install"
+key_values "HKLM\\$uninstall_key\\velmora" | grep -qxF "DisplayVersion|REG_SZ|0.9.0" || fail "the earlier version wrote no key"
+wine_and_wait "$setup" /S /AllUsers
+check_install HKLM "$all_users" "$all_menu"
+[ ! -e "$all_users/old-only.txt" ] || fail "the earlier version's old-only.txt stayed"
+entries=$("$WINE" reg query "HKLM\\$uninstall_key" 2>/dev/null | tr -d '\r' | grep -ic 'velmora' || true)
+[ "$entries" = 1 ] || fail "$entries Uninstall entries for velmora"
+wine_and_wait "$all_users/uninstall.exe" /S
+check_removed HKLM "$all_users" "$all_menu"
+echo "windows_test: the executables, the notices, the zip, and the installer for all users and for one, run, upgraded and uninstalled under Wine"

@@ -1,21 +1,39 @@
 ; SPDX-FileCopyrightText: 2026 The velmora developers
 ; SPDX-License-Identifier: MIT
-; The Windows installer: both programs into Program Files for every user of
-; the machine, a Start-menu shortcut for each, an entry in Apps & features,
-; and the uninstaller that takes all of it away again. The build defines
-; VERSION, PUBLISHER, COPYRIGHT, STAGE (the folder holding what installs), ICON and OUTFILE.
+; The Windows installer (NSIS Modern UI 2): the licence and the third-party
+; notices, the choice to install for every user of the machine (as
+; administrator, into Program Files) or for the current user alone (no
+; administrator rights, into the user's own programs folder), the folder,
+; progress, and a finish page offering to start Velmora and to open the page
+; on its model. A Start-menu shortcut for each program, an entry in Apps, and
+; the uninstaller that takes all of it away again. Installing over an earlier
+; version removes it first, with its own uninstaller.
+; Silent: /S, /S /AllUsers, /S /CurrentUser. The build defines VERSION,
+; PUBLISHER, COPYRIGHT, STAGE (the folder holding what installs), ICON,
+; INSTALLED_FILES and REMOVED_FILES (the lists of what the folder holds) and OUTFILE.
 Unicode true
 Target amd64-unicode
-!include FileFunc.nsh
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\velmora"
 
+; Administrators choose, others install for themselves; each mode finds an
+; earlier install's folder from its Uninstall key.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR velmora
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME InstallLocation
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${KEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME InstallLocation
+!include MultiUser.nsh
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+
 Name "Velmora ${VERSION}"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
-InstallDir "$PROGRAMFILES64\velmora"
-RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 SetDateSave off ; installed files take the time of installing: no build time in the installer
 VIProductVersion "${VERSION}.0"
@@ -26,45 +44,125 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 VIAddVersionKey FileVersion "${VERSION}"
 VIAddVersionKey ProductVersion "${VERSION}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!define MUI_PAGE_HEADER_TEXT "Third-party notices"
+!define MUI_PAGE_HEADER_SUBTEXT "The libraries inside Velmora and Tarnwick, and their licences."
+!define MUI_LICENSEPAGE_TEXT_TOP "Velmora and Tarnwick carry parts of freeglut, MinGW-w64 and GCC:"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "This text is installed as THIRD-PARTY-NOTICES.txt. $_CLICK"
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\THIRD-PARTY-NOTICES.txt"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Velmora"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\docs\model.html"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Read how the pendulum is computed (docs\model.html)"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE English
+
+; Windows refuses to open a running program's file for writing: each
+; program found running is named in $1.
+!macro PROGRAM_RUNNING PROGRAM
+    ${If} ${FileExists} "$INSTDIR\${PROGRAM}"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\${PROGRAM}" a
+        ${If} ${Errors}
+            StrCpy $1 "$1 ${PROGRAM}"
+        ${Else}
+            FileClose $0
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+; Asks the user to close the programs in $INSTDIR until none runs; on Cancel,
+; or at once when silent, ends with exit code 2 and touches nothing.
+!macro CLOSE_PROGRAMS_FIRST UN
+Function ${UN}CloseProgramsFirst
+    retry:
+    StrCpy $1 ""
+    !insertmacro PROGRAM_RUNNING velmora.exe
+    !insertmacro PROGRAM_RUNNING tarnwick.exe
+    StrCmp $1 "" done
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Please close$1 (running from $INSTDIR), then choose Retry." \
+        /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Quit
+    done:
+FunctionEnd
+!macroend
+!insertmacro CLOSE_PROGRAMS_FIRST ""
+!insertmacro CLOSE_PROGRAMS_FIRST "un."
+
+Function .onInit
+    !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+; The uninstaller serves the mode whose Uninstall key names its folder.
+Function un.onInit
+    !insertmacro MULTIUSER_UNINIT
+    ReadRegStr $0 HKCU "${KEY}" InstallLocation
+    ${If} $0 == $INSTDIR
+        Call un.MultiUser.InstallMode.CurrentUser
+    ${EndIf}
+    ReadRegStr $0 HKLM "${KEY}" InstallLocation
+    ${If} $0 == $INSTDIR
+        Call un.MultiUser.InstallMode.AllUsers
+    ${EndIf}
+FunctionEnd
 
 Section
-    SetShellVarContext all
+    Call CloseProgramsFirst
+    ; An earlier install in this mode goes first, by its own uninstaller run
+    ; in place (_?=), so that no file of it stays and Apps keeps one entry.
+    ReadRegStr $2 SHCTX "${KEY}" InstallLocation
+    ${If} $2 != ""
+    ${AndIf} ${FileExists} "$2\uninstall.exe"
+        DetailPrint "Removing the installed version from $2"
+        ExecWait '"$2\uninstall.exe" /S _?=$2' $3
+        ${If} $3 != 0
+            MessageBox MB_OK|MB_ICONSTOP "The installed version in $2 could not be removed. Close Velmora and Tarnwick, then run this setup again." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        Delete "$2\uninstall.exe"
+        RMDir "$2"
+    ${EndIf}
+
+    !include "${INSTALLED_FILES}"
     SetOutPath "$INSTDIR"
-    File "${STAGE}/velmora.exe"
-    File "${STAGE}/tarnwick.exe"
-    File "${STAGE}/LICENSE.txt"
-    File "${STAGE}/README.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortcut "$SMPROGRAMS\Velmora.lnk" "$INSTDIR\velmora.exe" "" "$INSTDIR\velmora.exe" 0
     CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\tarnwick.exe" "" "$INSTDIR\tarnwick.exe" 0
 
-    WriteRegStr HKLM "${KEY}" DisplayName "Velmora"
-    WriteRegStr HKLM "${KEY}" DisplayVersion "${VERSION}"
-    WriteRegStr HKLM "${KEY}" Publisher "${PUBLISHER}"
-    WriteRegStr HKLM "${KEY}" DisplayIcon "$INSTDIR\velmora.exe,0"
-    WriteRegStr HKLM "${KEY}" InstallLocation "$INSTDIR"
-    WriteRegStr HKLM "${KEY}" UninstallString '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${KEY}" QuietUninstallString '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${KEY}" NoModify 1
-    WriteRegDWORD HKLM "${KEY}" NoRepair 1
+    ; SHCTX: HKLM for all users, HKCU for the current user.
+    WriteRegStr SHCTX "${KEY}" DisplayName "Velmora"
+    WriteRegStr SHCTX "${KEY}" DisplayVersion "${VERSION}"
+    WriteRegStr SHCTX "${KEY}" Publisher "${PUBLISHER}"
+    WriteRegStr SHCTX "${KEY}" DisplayIcon "$INSTDIR\velmora.exe,0"
+    WriteRegStr SHCTX "${KEY}" InstallLocation "$INSTDIR"
+    WriteRegStr SHCTX "${KEY}" UninstallString '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${KEY}" QuietUninstallString '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${KEY}" NoModify 1
+    WriteRegDWORD SHCTX "${KEY}" NoRepair 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2 ; what the folder holds, in KiB
-    WriteRegDWORD HKLM "${KEY}" EstimatedSize $0
+    WriteRegDWORD SHCTX "${KEY}" EstimatedSize $0
 SectionEnd
 
 Section Uninstall
-    SetShellVarContext all
+    Call un.CloseProgramsFirst
     Delete "$SMPROGRAMS\Velmora.lnk"
     Delete "$SMPROGRAMS\Tarnwick.lnk"
-    Delete "$INSTDIR\velmora.exe"
-    Delete "$INSTDIR\tarnwick.exe"
-    Delete "$INSTDIR\LICENSE.txt"
-    Delete "$INSTDIR\README.txt"
+    !include "${REMOVED_FILES}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${KEY}"
+    DeleteRegKey SHCTX "${KEY}"
 SectionEnd

@@ -1,0 +1,193 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# Writes the third-party notices of the Windows executables from their link
+# maps: every archive member and object file the linker took in, by origin
+# (freeglut from the fetched source, MinGW-w64 and GCC from the installed
+# toolchain's Debian packages), each group with its licence texts in full as
+# the source or the package's copyright file gives them. A library the maps
+# name whose origin is not known here stops the build, so the notices cannot
+# silently fall behind the link.
+#   usage: third-party-notices.sh OUTPUT FREEGLUT_SOURCE_DIR FREEGLUT_LIBRARY TITLE MAP...
+# FREEGLUT_SOURCE_DIR holds what fetch-debian-source.sh fetched. Archives the
+# maps name by a relative path are the programs' own, built beside the maps.
+# OBJDUMP names the toolchain's objdump (x86_64-w64-mingw32-objdump by default).
+set -eu
+output=$1 freeglut_source=$2 freeglut_library=$3 title=$4
+shift 4
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+ar=${AR:-x86_64-w64-mingw32-ar}
+fail() { printf 'third-party-notices: %s\n' "$*" >&2; exit 1; }
+tab=$(printf '\t')
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# What each map says was linked: "ARCHIVE MEMBER" for archive members, "OBJECT -"
+# for object files loaded whole; the programs' own (relative paths) left out.
+for map in "$@"; do
+    awk '/^Archive member included/ { inside = 1; next }
+         /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
+         inside && /^[^ ].*\(.*\)/ { sub(/\).*/, ""); split($0, part, "("); print part[1] "\t" part[2] }
+         /^LOAD .*\.o$/ { sub(/^LOAD /, ""); print $0 "\t-" }' "$map"
+done | awk -F '\t' '$1 ~ /^\//' | while IFS="$tab" read -r path member; do
+    printf '%s\t%s\n' "$(realpath "$path")" "$member"
+done | sort -u >"$work/linked"
+[ -s "$work/linked" ] || fail "the link maps name nothing: $*"
+
+# Sorts each linked file into its origin: freeglut, or the Debian package that installed it.
+freeglut_library=$(realpath "$freeglut_library")
+: >"$work/freeglut" && : >"$work/mingw-w64" && : >"$work/gcc"
+while IFS="$tab" read -r path member; do
+    if [ "$path" = "$freeglut_library" ]; then
+        printf '%s\t%s\n' "$path" "$member" >>"$work/freeglut"
+        continue
+    fi
+    package=$(dpkg-query -S "$path" 2>/dev/null | sed -n '1s/:.*//p')
+    source=$(dpkg-query -W -f '${source:Package}' "$package" 2>/dev/null || true)
+    case $source in
+    mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/mingw-w64" ;;
+    gcc-mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/gcc" ;;
+    *) fail "no notice known for $path${member#-} (package: ${package:-none})" ;;
+    esac
+done <"$work/linked"
+
+# The name a map entry goes by in the notices: archive(member), or the object file.
+entry() { if [ "$2" = - ]; then basename "$1"; else printf '%s(%s)\n' "$(basename "$1")" "$2"; fi; }
+# A package's name, version and source package, as dpkg knows them.
+package_line() { dpkg-query -W -f '${Package} ${Version} (Debian source package ${source:Package} ${source:Version})' "$1"; }
+
+# Debian's machine-readable copyright file, one record per Files stanza:
+# stanza.N.files (its patterns), stanza.N.copyright, stanza.N.license; and
+# license.NAME, the text of each licence the file spells out.
+split_copyright() {
+    awk -v dir="$work" '
+        function flush() { if (name != "" && text != "" && !((name) in done)) { done[name] = 1; printf "%s", text > (dir "/license." name) ; close(dir "/license." name) } text = "" }
+        /^$/ { flush(); field = ""; files = 0; name = ""; next }
+        /^Files:/ { n++; files = 1; field = "files"; sub(/^Files:[ \t]*/, ""); print > (dir "/stanza." n ".files"); next }
+        /^Copyright:/ { field = files ? "copyright" : ""; sub(/^Copyright:[ \t]*/, ""); if (files) print > (dir "/stanza." n ".copyright"); next }
+        /^License:/ { field = "license"; sub(/^License:[ \t]*/, ""); name = $0; gsub(/[^A-Za-z0-9.+-]/, "_", name); if (files) print name > (dir "/stanza." n ".license"); next }
+        /^[A-Za-z-]+:/ { field = ""; next }
+        /^[ \t]/ && field == "files" { sub(/^[ \t]+/, ""); print > (dir "/stanza." n ".files"); next }
+        /^[ \t]/ && field == "copyright" { sub(/^[ \t]+/, ""); print > (dir "/stanza." n ".copyright"); next }
+        /^[ \t]/ && field == "license" { sub(/^ /, ""); if ($0 == ".") $0 = ""; text = text $0 "\n"; next }
+        END { flush() }' "$1"
+}
+
+# The stanzas whose patterns name a source file (the catch-all "*" only where
+# no other does); a file known by its bare name matches patterns ending in it.
+stanzas_for() {
+    found=""
+    for patterns in "$work"/stanza.*.files; do
+        stanza=${patterns%.files}
+        while read -r pattern; do
+            [ "$pattern" != "*" ] || continue
+            case $1 in
+            */*) case $1 in $pattern) found="$found $stanza" && break ;; esac ;;
+            *) case $1 in ${pattern##*/}) [ "${pattern##*/}" = "*" ] || { found="$found $stanza" && break; } ;; esac ;;
+            esac
+        done <"$patterns"
+    done
+    [ -n "$found" ] || found=$(grep -lx '\*' "$work"/stanza.*.files | sed 's/\.files$//')
+    echo "$found"
+}
+
+# The source file an object was compiled from, as its debugging information names it.
+source_of() {
+    if [ "$2" = - ]; then
+        "$objdump" --dwarf=info "$1" 2>/dev/null
+    else
+        (cd "$work" && "$ar" x "$1" "$2" && "$objdump" --dwarf=info "$2" 2>/dev/null && rm -f "$2")
+    fi | sed -n 's/.*DW_AT_name *: *(.*): *\(.*\)$/\1/p; s/.*DW_AT_name *: *\([^(].*\)$/\1/p' | head -n 1 | sed 's|^\./||'
+}
+
+{
+    printf '%s\n' "$title"
+    echo
+    echo "velmora.exe and tarnwick.exe are linked statically: besides the programs'"
+    echo "own code (MIT licence, LICENSE.txt) each holds parts of the libraries below."
+    echo "What is listed is what the linker's map of each program says it took in,"
+    echo "grouped by the licence the parts' source files carry, with each licence's"
+    echo "text in full as the source or its Debian copyright file gives it."
+
+    # freeglut: the fetched source's own licence.
+    tarball=$(ls "$freeglut_source"/freeglut_*.orig.tar.* 2>/dev/null | head -n 1)
+    [ -n "$tarball" ] || fail "no upstream tarball of freeglut in $freeglut_source"
+    upstream=$(basename "$tarball" | sed 's/^freeglut_\(.*\)\.orig\.tar\..*/\1/')
+    debian=$(ls "$freeglut_source"/freeglut_*.dsc "$freeglut_source"/freeglut_*.debian.tar.* 2>/dev/null |
+        head -n 1 | sed 's|.*/freeglut_||; s/\.dsc$//; s/\.debian\.tar\..*//')
+    [ -f "$freeglut_source/freeglut/COPYING" ] || fail "no COPYING in $freeglut_source/freeglut"
+    echo
+    echo
+    echo "1. freeglut $upstream"
+    echo
+    echo "Source: Debian source package freeglut ${debian:-$upstream (upstream tarball only)},"
+    echo "upstream tarball $(basename "$tarball"),"
+    echo "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."
+    echo "Built by the build as a static library; its licence asks that its copyright"
+    echo "and permission notice be included in all copies: COPYING, below."
+    echo
+    echo "Linked, from libfreeglut_static.a:"
+    while IFS="$tab" read -r path member; do echo "  $(entry "$path" "$member")"; done <"$work/freeglut"
+    echo
+    echo "--- freeglut: COPYING ---"
+    cat "$freeglut_source/freeglut/COPYING"
+
+    # MinGW-w64: Debian's copyright file of the package, stanza by stanza.
+    echo
+    echo
+    echo "2. MinGW-w64 runtime"
+    echo
+    for package in $(cut -f3 "$work/mingw-w64" | sort -u); do echo "Source: $(package_line "$package")."; done
+    echo "The licence of each part is that of its source file (named by the part's"
+    echo "debugging information) in /usr/share/doc/mingw-w64-common/copyright."
+    split_copyright /usr/share/doc/mingw-w64-common/copyright
+    while IFS="$tab" read -r path member package; do
+        name=$(entry "$path" "$member")
+        source=$(source_of "$path" "$member")
+        lookup=$source
+        if [ -z "$source" ]; then
+            # dlltool's import stubs carry no debugging information: they come
+            # from the .def file of the DLL they import from; one line for them all.
+            dll=$(basename "$path" .a | sed 's/^lib//')
+            name=$(basename "$path") source="import stubs of $dll.dll" lookup=mingw-w64-crt/lib64/$dll.def
+        fi
+        cache=$work/cache.$(echo "$lookup" | tr / _)
+        [ -f "$cache" ] || stanzas_for "$lookup" >"$cache"
+        for stanza in $(cat "$cache"); do printf '%s\t%s\t%s\n' "$(basename "$stanza")" "$name" "$source"; done
+    done <"$work/mingw-w64" | sort -u | sort -t. -k2,2n -k3 >"$work/mingw-w64.parts"
+    for stanza in $(cut -f1 "$work/mingw-w64.parts" | uniq); do
+        license=$(cat "$work/$stanza.license")
+        echo
+        echo "Under $license (Copyright: $(paste -sd ';' "$work/$stanza.copyright" | sed 's/;/; /g')):"
+        [ "$license" != public-domain ] || echo "(in the public domain: asks for no notice)"
+        awk -F '\t' -v s="$stanza" '$1 == s { print "  " $2 " from " $3 }' "$work/mingw-w64.parts"
+    done
+    # A stanza under "A and B" carries both texts.
+    for license in $(for stanza in $(cut -f1 "$work/mingw-w64.parts" | uniq); do cat "$work/$stanza.license"; done |
+        sed 's/_and_/\n/g; s/_or_/\n/g' | sort -u); do
+        [ -f "$work/license.$license" ] || fail "mingw-w64's copyright file spells out no text of $license"
+        echo
+        echo "--- MinGW-w64: $license ---"
+        cat "$work/license.$license"
+    done
+
+    # GCC's runtime libraries: its copyright file and the exception.
+    echo
+    echo
+    echo "3. GCC runtime libraries"
+    echo
+    for package in $(cut -f3 "$work/gcc" | sort -u); do echo "Source: $(package_line "$package")."; done
+    echo "Under the GNU General Public License, version 3 or later, with version 3.1"
+    echo "of the GCC Runtime Library Exception (/usr/share/doc/gcc-mingw-w64-base/copyright)."
+    echo "The exception lets a program compiled by GCC carry these parts under terms of"
+    echo "its own choice: it asks for no notice. They are listed for completeness."
+    echo
+    while IFS="$tab" read -r path member package; do echo "  $(entry "$path" "$member")"; done <"$work/gcc"
+    echo
+    echo "--- GCC Runtime Library Exception ---"
+    # From its title to the end of its last section, "2.", a heading and a paragraph.
+    awk '/^GCC RUNTIME LIBRARY EXCEPTION$/ { on = 1 } on && /^2\. / { last = 1 } last && /^$/ && ++blank == 2 { exit } on { print }' \
+        /usr/share/doc/gcc-mingw-w64-base/copyright
+} | sed 's/\r$//; s/$/\r/' >"$work/notices"
+[ -s "$work/gcc" ] || [ -s "$work/mingw-w64" ] || fail "the link maps name no runtime library"
+mv "$work/notices" "$output"
