@@ -49,6 +49,7 @@ export SOURCE_DATE_EPOCH TZ LC_ALL
 jobs=$(nproc 2>/dev/null || echo 2)
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-release.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+chmod 755 "$work" # apt fetches freeglut's source as its own user, who must reach the folder
 built=$work/downloads
 mkdir "$built" "$work/source"
 
