@@ -15,7 +15,7 @@
 
 const ProgramCase bothPrograms[2] = {{"velmora", VELMORA_PATH}, {"tarnwick", TARNWICK_PATH}};
 
-static XServer server;      // one Xvfb for the whole test binary
+static XServer server;     // one Xvfb for the whole test binary
 static std::string folder; // and one folder of its own
 
 namespace {

@@ -104,12 +104,11 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
     const std::string record = runFolder() + c.program.name + ".calls";
     // ld.so splits LD_PRELOAD at spaces and colons, so the recorder goes by its
     // bare name, found through the library path, whatever folder the build is in.
-    const char *const libraryPath = std::getenv("LD_LIBRARY_PATH");
-    RunningProgram running = startProgram(
-        testServer(), {c.program.path, "-geometry", "400x250+20+30"},
-        {"LD_PRELOAD=" CALL_RECORDER_NAME, "CALL_RECORD=" + record,
-         "LD_LIBRARY_PATH=" CALL_RECORDER_DIR + std::string(libraryPath != nullptr ? ":" : "") +
-             (libraryPath != nullptr ? libraryPath : "")});
+    const char *const inherited = std::getenv("LD_LIBRARY_PATH");
+    const std::string libraryPath = CALL_RECORDER_DIR + (inherited != nullptr ? ":" + std::string(inherited) : "");
+    RunningProgram running =
+        startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
+                     {"LD_PRELOAD=" CALL_RECORDER_NAME, "LD_LIBRARY_PATH=" + libraryPath, "CALL_RECORD=" + record});
     ASSERT_NE(running.window, 0u);
     sleepMs(300);
     moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);

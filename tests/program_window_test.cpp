@@ -170,8 +170,8 @@ static Outcome runSoundly(const ProgramCase &program, const std::string &shellPr
                           const std::vector<std::string> &args)
 {
     const std::string errors = runFolder() + program.name + ".err";
-    std::vector<std::string> argv = {"/bin/sh", "-c", shellPrefix + R"(errors=$0; exec "$@" 2>"$errors")",
-                                     errors, program.path};
+    std::vector<std::string> argv = {"/bin/sh", "-c", shellPrefix + R"(errors=$0; exec "$@" 2>"$errors")", errors,
+                                     program.path};
     argv.insert(argv.end(), args.begin(), args.end());
     RunningProgram running = startProgram(testServer(), argv);
     Outcome outcome = {running.window != 0, {0, 0, 0, 0}, ""};
