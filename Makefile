@@ -91,7 +91,7 @@ bench:
 SOURCES = $(shell sh scripts/source-files.sh '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
-	@cmake -S . -B build-lint -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
+	@cmake -S . -B build-lint -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
 	@cmake --build build-lint -j $(JOBS) >/dev/null
 	clang-format --dry-run -Werror $(SOURCES)
 	clang-tidy -p build-lint --quiet $(filter %.cpp,$(SOURCES))
@@ -112,7 +112,8 @@ test-windows: windows
 	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION)
 
 # Every download of a release, rebuildable bit for bit: dist/ with the source
-# tarball, the .deb, the Windows zip and installer, and SHA256SUMS.
+# tarball and its bill of materials (SPDX), the .deb, the Windows zip and
+# installer, and SHA256SUMS.
 release:
 	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES)
 	sh scripts/release.sh dist $(VERSION)
