@@ -11,8 +11,8 @@ fail() { echo "reuse-lint: $*" >&2; exit 1; }
 sh "$top/scripts/reuse.sh" lint
 spdx=$(sh "$top/scripts/reuse.sh" spdx)
 read_licences=$(echo "$spdx" | sed -n 's/^LicenseInfoInFile: //p' | sed 's/^MIT$/Expat/' | LC_ALL=C sort -u)
-read_holders=$(echo "$spdx" | sed -n 's|^FileCopyrightText: <text>SPDX-FileCopyrightText: \(.*\)</text>$|\1|p' |
-    LC_ALL=C sort -u)
+read_holders=$(echo "$spdx" |
+    sed -n 's|^FileCopyrightText: <text>\(SPDX-FileCopyrightText: \)\{0,1\}\(.*\)</text>$|\2|p' | LC_ALL=C sort -u)
 debian=$top/packaging/copyright
 licences=$(sed -n 's/^License: //p' "$debian" | LC_ALL=C sort -u)
 holders=$(sed -n 's/^Copyright: //p' "$debian" | LC_ALL=C sort -u)

@@ -14,8 +14,9 @@ trap 'rm -rf "$scratch"' EXIT
 copy=$scratch/$(basename "$top")
 mkdir "$copy"
 (cd "$top" && sh scripts/source-files.sh | tr '\n' '\0' | xargs -0 cp --parents -t "$copy")
-version=$(reuse --version | sed -n 's/^reuse \([0-9]*\)\.\([0-9]*\).*/\1 \2/p')
-major=${version% *} minor=${version#* }
+# "reuse 1.1.2" or "reuse, version 5.0.2": the first two numbers.
+version=$(reuse --version | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
+major=${version%.*} minor=${version#*.}
 if [ "$major" -lt 3 ] || { [ "$major" -eq 3 ] && [ "$minor" -lt 1 ]; }; then
     mkdir "$copy/.reuse"
     python3 - "$top/REUSE.toml" >"$copy/.reuse/dep5" <<'PY'
