@@ -15,9 +15,10 @@
 #   usage: release.sh FOLDER VERSION   (VERSION: CMake's project version)
 set -eu
 # The builder's flags (CFLAGS, DEB_BUILD_OPTIONS...), CMake and git settings
-# and home are no input of a release: it runs again with only these.
+# and home are no input of a release: it runs again with only these. (git
+# reads SUDO_UID to let root under sudo read the user's checkout.)
 if [ "${VELMORA_RELEASE_ENVIRONMENT:-}" != clean ]; then
-    exec env -i PATH="$PATH" HOME=/nonexistent ${TMPDIR:+TMPDIR="$TMPDIR"} \
+    exec env -i PATH="$PATH" HOME=/nonexistent ${TMPDIR:+TMPDIR="$TMPDIR"} ${SUDO_UID:+SUDO_UID="$SUDO_UID"} \
         VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
 fi
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,9 +34,10 @@ if [ -e "$folder" ]; then
     [ ! -f "$folder/SHA256SUMS" ] ||
         earlier=$(sed -n 's/^[0-9a-f]\{64\}  \(velmora[-_][^/]*\)$/\1/p' "$folder/SHA256SUMS")
     others=$(cd "$folder" && ls -A | while IFS= read -r file; do
-        case "$file" in SHA256SUMS) [ -n "$earlier" ] && continue ;; velmora[-_]*)
-            echo "$earlier" | grep -qxF -- "$file" && continue ;; esac
-        echo "$file"
+        if [ "$file" = SHA256SUMS ] && [ -n "$earlier" ]; then
+            continue
+        fi
+        echo "$earlier" | grep -qxF -- "$file" || echo "$file"
     done)
     [ -z "$others" ] || fail "$folder holds files of no release, left as they are: $(echo "$others" | paste -sd ' ')
 name a new or empty folder"
