@@ -7,14 +7,16 @@ PROGRAM ?= velmora
 # CMake's project version, read once here for the scripts that name the downloads.
 VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists.txt)
 BUILD ?= build
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Every option the builds rely on is stated, so a build folder configured
+# otherwise by hand is set back: hardened as the package ships, no sanitizers.
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
 # directory of its own; every executable carries the sanitizers' settings
 # (tools/sanitizer_support.cpp), so ctest needs no environment of its own.
 ifeq ($(SANITIZE),1)
 BUILD = build-sanitize
-CMAKE_FLAGS += -DSANITIZE=ON
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=ON
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -26,6 +28,8 @@ BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
+# CPack's Debian generator needs file; the bill of materials reuse and python3.
+RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git file reuse python3
 
 .PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
 
@@ -40,10 +44,14 @@ run: build
 	@sh scripts/check-display.sh
 	$(BUILD)/$(PROGRAM)
 
+# The tests are switched on whatever the build folder held, and no test found
+# is a failure; ctest shows no skipped test's output, so its reason is shown here.
 test:
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES)
-	@$(MAKE) --no-print-directory build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j $(JOBS); status=$$?; \
+	    grep -h ': skipped, ' $(BUILD)/Testing/Temporary/LastTest.log 2>/dev/null; exit $$status
 
 # The README's pictures: a still of each program, both on a desktop with a
 # task bar, and two seconds of tarnwick as a looping GIF put together by
@@ -86,11 +94,12 @@ bench:
 # which need Windows' headers and are compiled by make windows), with the
 # checks in .clang-tidy, the formatting of .clang-format, and every file's
 # licence (reuse lint); any finding fails. (Newer cppcheck also notes where it
-# limits its branch analysis: a note, not a finding.)
-SOURCES = $(shell git ls-files '*.cpp' '*.h')
+# limits its branch analysis: a note, not a finding.) The sources are the
+# checkout's or, without git, the release tarball's.
+SOURCES = $(shell sh scripts/source-files.sh '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
-	@cmake -S . -B build-lint -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
+	@cmake -S . -B build-lint -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
 	@cmake --build build-lint -j $(JOBS) >/dev/null
 	clang-format --dry-run -Werror $(SOURCES)
 	clang-tidy -p build-lint --quiet $(filter-out %_windows.cpp,$(filter %.cpp,$(SOURCES)))
@@ -111,15 +120,18 @@ test-windows: windows
 	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION) build-windows/programs
 
 # Every download of a release, rebuildable bit for bit: dist/ with the source
-# tarball, the .deb, the Windows zip and installer, and SHA256SUMS.
+# tarball and its bill of materials (SPDX), the .deb, the Windows zip and
+# installer, and SHA256SUMS.
 release:
-	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git
+	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES)
 	sh scripts/release.sh dist $(VERSION)
 
 # A second release from a clone in another folder, under another umask, later:
-# the same checksums.
-test-release: release
-	@sh scripts/ensure-packages.sh diffoscope-minimal
+# the same checksums as dist/. A release already in dist/ is the one checked,
+# as it is; only where dist/ holds none is one made first.
+test-release:
+	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES) diffoscope-minimal
+	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
 	sh tests/release_test.sh dist $(VERSION)
 
 clean:

@@ -22,11 +22,16 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(DPKG_BUILDFLAGS)
-  # Only the hardening: optimisation and debug information are the build type's.
-  set(dpkg_environment "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-all"
+  # Only the hardening: optimisation and debug information are the build
+  # type's. It runs in an environment of its own, so the builder's
+  # DEB_BUILD_OPTIONS (noopt...), DEB_*FLAGS_SET/APPEND/STRIP and
+  # DEB_BUILD_MAINT_OPTIONS, and a buildflags.conf in their home, cannot
+  # change what is compiled.
+  set(dpkg_environment "PATH=$ENV{PATH}" HOME=/nonexistent XDG_CONFIG_HOME=/nonexistent
+    "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-all"
     "DEB_CPPFLAGS_MAINT_STRIP=" "DEB_CXXFLAGS_MAINT_STRIP=-g -O2")
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${dpkg_environment} ${DPKG_BUILDFLAGS} --get ${kind}
+    execute_process(COMMAND env -i ${dpkg_environment} ${DPKG_BUILDFLAGS} --get ${kind}
       OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     separate_arguments(debian_${kind} UNIX_COMMAND "${flags}")
   endforeach()

@@ -3,21 +3,34 @@
 # SPDX-License-Identifier: MIT
 # Cross-builds freeglut (from Debian's source package) as a static library and
 # both programs against it, for 64-bit Windows:  build-windows.sh FOLDER
-# The executables land in FOLDER/bin.
+# The executables and the downloads land in FOLDER/bin.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 jobs=$(nproc 2>/dev/null || echo 2)
+# CMake would take the builder's own flags from these; the toolchain file's stand.
+unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 
-if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ]; then
-    rm -rf "$folder/freeglut-source"
-    source=$(sh "$top/scripts/fetch-debian-source.sh" freeglut "$folder/freeglut-source")
+# freeglut's source as the archive has it now, fetched every time. The library
+# is built again whenever the source, the toolchain file, the cross-compiler's
+# packages or this script differ from those it was built with (its stamp), so
+# a security update or a new MinGW-w64 never meets a stale library.
+source=$(sh "$top/scripts/fetch-debian-source.sh" freeglut "$folder/freeglut-source")
+stamp=$({
+    (cd "$source" && find . -type f | LC_ALL=C sort | tr '\n' '\0' | xargs -0 sha256sum)
+    cat "$toolchain" "$0"
+    x86_64-w64-mingw32-gcc --version
+    dpkg-query -W 'gcc-mingw-w64*' 'g++-mingw-w64*' 'mingw-w64*' 'binutils-mingw-w64*' 2>/dev/null || true
+} | sha256sum)
+if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ] || [ "$(cat "$folder/freeglut.stamp" 2>/dev/null)" != "$stamp" ]; then
+    rm -rf "$folder/freeglut-build" "$folder/freeglut" "$folder/freeglut.stamp"
     cmake -S "$source" -B "$folder/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$folder/freeglut" \
         -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
     cmake --build "$folder/freeglut-build" -j "$jobs" >/dev/null
     cmake --install "$folder/freeglut-build" >/dev/null
+    echo "$stamp" >"$folder/freeglut.stamp"
 fi
 
 cmake -S "$top" -B "$folder/programs" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \

@@ -41,14 +41,19 @@ apt() {
 }
 apt update >/dev/null
 cd "$folder"
+# What an earlier run fetched and unpacked here goes first; the lists stay.
+rm -rf "./$package" ./"$package"_*
+log=$folder/fetch.log
 # A mirror may serve the upstream tarball but not Debian's .dsc and patches:
-# what did come was checked against the archive's signed index all the same.
-apt source --download-only "$package" >/dev/null 2>&1 || true
+# what did come was checked against the archive's signed index all the same,
+# and apt's complaints are shown.
+apt source --download-only "$package" >/dev/null 2>"$log" || cat "$log" >&2
 dsc=$(ls "$package"_*.dsc 2>/dev/null | head -n 1)
 upstream=$(ls "$package"_*.orig.tar.* 2>/dev/null | head -n 1)
 if [ -n "$dsc" ]; then
-    # The .dsc signature needs a keyring this machine may lack.
-    dpkg-source -x "$dsc" "$package" >/dev/null 2>&1
+    # The .dsc signature needs a keyring this machine may lack: a warning
+    # only, shown where unpacking fails.
+    dpkg-source -x "$dsc" "$package" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 elif [ -n "$upstream" ]; then
     # Debian's patches serve its Linux packaging; the upstream source builds as it is.
     mkdir "$package" && tar -xf "$upstream" -C "$package" --strip-components=1

@@ -1,39 +1,91 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Builds every download of a release into a folder (dist/ by default): the
-# source tarball from git, the .deb, the Windows zip and installer, and
-# SHA256SUMS. Everything is built from the tarball's own source, its time is
-# the last commit's and the umask Debian's, so the same commit gives the same
-# bytes wherever, whenever and by whomever it is built.
+# Builds every download of a release: the source tarball from git, its bill
+# of materials (SPDX, from reuse), the .deb, the Windows zip and installer, and
+# SHA256SUMS. Everything is built from nothing, from the tarball's own source,
+# in a folder of this script's own that it removes after; its time is the
+# last commit's, its umask Debian's and its environment empty of the
+# builder's settings, so the same commit gives the same bytes wherever,
+# whenever and by whomever it is built.
+# Only once all are built do they go into FOLDER, which must be new, empty
+# or hold an earlier release (SHA256SUMS and the velmora files it lists),
+# which they replace. Anything else there and nothing is built or touched;
+# a failed build leaves FOLDER as it was.
 #   usage: release.sh FOLDER VERSION   (VERSION: CMake's project version)
 set -eu
+# The builder's flags (CFLAGS, DEB_BUILD_OPTIONS...), CMake and git settings
+# and home are no input of a release: it runs again with only these. (git
+# reads SUDO_UID to let root under sudo read the user's checkout.)
+if [ "${VELMORA_RELEASE_ENVIRONMENT:-}" != clean ]; then
+    exec env -i PATH="$PATH" HOME=/nonexistent ${TMPDIR:+TMPDIR="$TMPDIR"} ${SUDO_UID:+SUDO_UID="$SUDO_UID"} \
+        VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
+fi
 top=$(cd "$(dirname "$0")/.." && pwd)
-dist=$(mkdir -p "$1" && cd "$1" && pwd)
+folder=$1
 version=$2
-work=$top/build-dist
-jobs=$(nproc 2>/dev/null || echo 2)
+name=velmora-$version
+fail() { echo "release: $*" >&2; exit 1; }
+
+# The files of an earlier release in FOLDER; anything else there and it stops.
+earlier=""
+if [ -e "$folder" ]; then
+    [ -d "$folder" ] || fail "$folder is not a folder"
+    [ ! -f "$folder/SHA256SUMS" ] ||
+        earlier=$(sed -n 's/^[0-9a-f]\{64\}  \(velmora[-_][^/]*\)$/\1/p' "$folder/SHA256SUMS")
+    others=$(cd "$folder" && ls -A | while IFS= read -r file; do
+        if [ "$file" = SHA256SUMS ] && [ -n "$earlier" ]; then
+            continue
+        fi
+        echo "$earlier" | grep -qxF -- "$file" || echo "$file"
+    done)
+    [ -z "$others" ] || fail "$folder holds files of no release, left as they are: $(echo "$others" | paste -sd ' ')
+name a new or empty folder"
+fi
+
 umask 022
 SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
 TZ=UTC
 LC_ALL=C
 export SOURCE_DATE_EPOCH TZ LC_ALL
-name=velmora-$version
+jobs=$(nproc 2>/dev/null || echo 2)
+work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-release.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work" # apt fetches freeglut's source as its own user, who must reach the folder
+built=$work/downloads
+mkdir "$built" "$work/source"
 
-rm -rf "$work/source" "$work/linux" "$work/windows/programs" "$work/windows/bin" "$dist"/*
-mkdir -p "$work/source"
-git -C "$top" -c tar.umask=0022 archive --format=tar.gz --prefix="$name/" -o "$dist/$name.tar.gz" HEAD
-tar -xzf "$dist/$name.tar.gz" -C "$work/source"
+git -C "$top" -c tar.umask=0022 archive --format=tar.gz --prefix="$name/" -o "$built/$name.tar.gz" HEAD
+tar -xzf "$built/$name.tar.gz" -C "$work/source"
 source=$work/source/$name
 
-# The build type make test tests; the package strips what it ships.
-cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+# reuse writes the time it ran and a random namespace: the commit's time
+# stands for the one, the tarball's checksum names the other.
+created=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%dT%H:%M:%SZ)
+tarball=$(sha256sum "$built/$name.tar.gz" | cut -d ' ' -f 1)
+sh "$source/scripts/reuse.sh" spdx | sed -e "s|^Created: .*|Created: $created|" \
+    -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" >"$built/$name.spdx"
+
+# The build type and hardening make test tests; the package strips what it ships.
+cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF \
+    -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$work/linux" -j "$jobs" --target velmora tarnwick compressed_documents >/dev/null
-(cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$dist/")
+(cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$built/")
 
+# freeglut too is built afresh from the source fetched now.
 sh "$source/scripts/build-windows.sh" "$work/windows" >/dev/null
-cp "$work/windows/bin/$name-win64.zip" "$work/windows/bin/$name-win64-setup.exe" "$dist/"
+cp "$work/windows/bin/$name-win64.zip" "$work/windows/bin/$name-win64-setup.exe" "$built/"
 
-(cd "$dist" && sha256sum -- *.tar.gz *.deb *.zip *.exe >SHA256SUMS)
-echo "Wrote into $dist:"
-cat "$dist/SHA256SUMS"
+(cd "$built" && sha256sum -- *.tar.gz *.spdx *.deb *.zip *.exe >SHA256SUMS)
+# Into FOLDER: the new files, then away with what only the earlier release had.
+mkdir -p "$folder"
+new=$(sed -n 's/^[0-9a-f]\{64\}  //p' "$built/SHA256SUMS")
+for file in $new; do
+    mv -f "$built/$file" "$folder/"
+done
+for file in $earlier; do
+    echo "$new" | grep -qxF -- "$file" || rm -f "$folder/$file"
+done
+mv -f "$built/SHA256SUMS" "$folder/"
+echo "Wrote into $folder:"
+cat "$folder/SHA256SUMS"

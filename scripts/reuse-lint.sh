@@ -1,33 +1,23 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# reuse lint over the source tree. REUSE.toml names the licences of the
-# files without comments; reuse before 3.1 (Debian 12) reads only the older
-# .reuse/dep5, so for it the tree's files are copied aside with a dep5 made
-# from REUSE.toml.
+# reuse lint over the source's files, then packaging/copyright (Debian's
+# machine-readable form, shipped in the .deb) against what reuse reads from
+# them: the same licences, by Debian's names (SPDX's MIT is Debian's Expat),
+# and the same copyright holders.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-cd "$top"
-# "reuse 1.1.2" on Debian 12, "reuse, version 5.0.2" on Debian 13
-version=$(reuse --version | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
-set -- $(echo "$version" | tr . ' ')
-if [ "$1" -gt 3 ] || { [ "$1" -eq 3 ] && [ "$2" -ge 1 ]; }; then
-    exec reuse lint
-fi
-copy=$(mktemp -d)
-trap 'rm -rf "$copy"' EXIT
-git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$copy"
-mkdir "$copy/.reuse"
-python3 - REUSE.toml >"$copy/.reuse/dep5" <<'PY'
-import sys, tomllib
-with open(sys.argv[1], "rb") as f:
-    annotations = tomllib.load(f)["annotations"]
-print("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
-print("Upstream-Name: velmora")
-for a in annotations:
-    print()
-    print("Files:", " ".join(a["path"] if isinstance(a["path"], list) else [a["path"]]))
-    print("Copyright:", a["SPDX-FileCopyrightText"])
-    print("License:", a["SPDX-License-Identifier"])
-PY
-reuse --root "$copy" lint
+fail() { echo "reuse-lint: $*" >&2; exit 1; }
+sh "$top/scripts/reuse.sh" lint
+spdx=$(sh "$top/scripts/reuse.sh" spdx)
+read_licences=$(echo "$spdx" | sed -n 's/^LicenseInfoInFile: //p' | sed 's/^MIT$/Expat/' | LC_ALL=C sort -u)
+read_holders=$(echo "$spdx" |
+    sed -n 's|^FileCopyrightText: <text>\(SPDX-FileCopyrightText: \)\{0,1\}\(.*\)</text>$|\2|p' | LC_ALL=C sort -u)
+debian=$top/packaging/copyright
+licences=$(sed -n 's/^License: //p' "$debian" | LC_ALL=C sort -u)
+holders=$(sed -n 's/^Copyright: //p' "$debian" | LC_ALL=C sort -u)
+[ "$licences" = "$read_licences" ] ||
+    fail "packaging/copyright names the licences '$licences', the files '$read_licences'"
+[ "$holders" = "$read_holders" ] ||
+    fail "packaging/copyright names the holders '$holders', the files '$read_holders'"
+echo "packaging/copyright agrees with the files' licences ($licences) and holders"

@@ -7,15 +7,35 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
 
 const ProgramCase bothPrograms[2] = {{"velmora", VELMORA_PATH}, {"tarnwick", TARNWICK_PATH}};
 
-static XServer server; // one Xvfb for the whole test binary
+static XServer server;     // one Xvfb for the whole test binary
+static std::string folder; // and one folder of its own
 
 namespace {
 struct XServerEnvironment : testing::Environment {
-    void SetUp() override { ASSERT_TRUE(startXServer(server)) << "cannot start Xvfb"; }
-    void TearDown() override { stopXServer(server); }
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "velmora-test-XXXXXX";
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        ASSERT_NE(mkdtemp(name.data()), nullptr) << "cannot make a folder in " << testing::TempDir();
+        folder = std::string(name.data()) + "/";
+        ASSERT_TRUE(startXServer(server)) << "cannot start Xvfb";
+    }
+    void TearDown() override
+    {
+        stopXServer(server);
+        std::error_code ignored;
+        if (!folder.empty())
+            std::filesystem::remove_all(folder, ignored);
+    }
 };
 const testing::Environment *const environment = testing::AddGlobalTestEnvironment(new XServerEnvironment);
 } // namespace
@@ -23,6 +43,11 @@ const testing::Environment *const environment = testing::AddGlobalTestEnvironmen
 const XServer &testServer()
 {
     return server;
+}
+
+const std::string &runFolder()
+{
+    return folder;
 }
 
 // At 300 x 300 the bob hangs about 93 pixels below the centre and the pivot as

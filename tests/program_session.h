@@ -6,6 +6,7 @@
 #include "x_harness.h"
 
 #include <ostream>
+#include <string>
 
 struct ProgramCase {
     const char *name;
@@ -21,6 +22,12 @@ inline void PrintTo(const ProgramCase &c, std::ostream *out)
 
 // The Xvfb started for this test binary.
 const XServer &testServer();
+
+// A folder of this run's own, made fresh under the test temporary folder when
+// the test binary starts and removed, with all it holds, when it ends: every
+// file a test or a program it starts writes goes in here, so no run reads what
+// an earlier or a concurrent one left. Ends in '/'.
+const std::string &runFolder();
 
 // The window a person first sees: titled "Velmora", 300 x 300, white around
 // the scene, the red bob hanging below the pivot, the overlay at the top left.

@@ -101,9 +101,14 @@ std::vector<std::pair<std::string, std::string>> ProgramTrace::modelSteps;
 TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
 {
     const TraceCase &c = GetParam();
-    const std::string record = testing::TempDir() + c.program.name + ".calls";
-    RunningProgram running = startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
-                                          {"LD_PRELOAD=" CALL_RECORDER_PATH, "CALL_RECORD=" + record});
+    const std::string record = runFolder() + c.program.name + ".calls";
+    // ld.so splits LD_PRELOAD at spaces and colons, so the recorder goes by its
+    // bare name, found through the library path, whatever folder the build is in.
+    const char *const inherited = std::getenv("LD_LIBRARY_PATH");
+    const std::string libraryPath = CALL_RECORDER_DIR + (inherited != nullptr ? ":" + std::string(inherited) : "");
+    RunningProgram running =
+        startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
+                     {"LD_PRELOAD=" CALL_RECORDER_NAME, "LD_LIBRARY_PATH=" + libraryPath, "CALL_RECORD=" + record});
     ASSERT_NE(running.window, 0u);
     sleepMs(300);
     moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);
@@ -113,6 +118,8 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
 
     // The record split into the start-up and the events, each with its calls.
     std::ifstream in(record);
+    ASSERT_TRUE(in && in.peek() != std::ifstream::traits_type::eof())
+        << "the call recorder wrote no record to " << record << ": was it preloaded?";
     std::vector<std::pair<std::string, std::string>> events = {{"start-up", ""}};
     for (std::string line; std::getline(in, line);)
         if (line.rfind("> ", 0) == 0)

@@ -169,8 +169,9 @@ struct Outcome {
 static Outcome runSoundly(const ProgramCase &program, const std::string &shellPrefix,
                           const std::vector<std::string> &args)
 {
-    const std::string errors = testing::TempDir() + program.name + ".err";
-    std::vector<std::string> argv = {"/bin/sh", "-c", shellPrefix + R"(exec "$0" "$@" 2>)" + errors, program.path};
+    const std::string errors = runFolder() + program.name + ".err";
+    std::vector<std::string> argv = {"/bin/sh", "-c", shellPrefix + R"(errors=$0; exec "$@" 2>"$errors")", errors,
+                                     program.path};
     argv.insert(argv.end(), args.begin(), args.end());
     RunningProgram running = startProgram(testServer(), argv);
     Outcome outcome = {running.window != 0, {0, 0, 0, 0}, ""};

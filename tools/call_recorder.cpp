@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 // Records the GL, GLU and GLUT calls that a program makes itself, one line
-// each, into the file named by CALL_RECORD: loaded with LD_PRELOAD by the trace
+// each, into the file named by CALL_RECORD, which it makes (an existing one
+// is left as it is and nothing recorded): loaded with LD_PRELOAD by the trace
 // tests, never linked into the programs. Calls the toolkit makes inside a
 // recorded call are its own and are left out. Callbacks are numbered f1, f2...
 // in the order they are first handed over, and each run of one is marked with
@@ -41,8 +42,11 @@ static void writeLine(const std::string &line)
 {
     static int out = -2; // the record file, -1 if none was asked for
     if (out == -2) {
+        // A record is always this run's own: an existing file is never written over.
         const char *path = std::getenv("CALL_RECORD");
-        out = path != nullptr ? open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644) : -1;
+        out = path != nullptr ? open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644) : -1;
+        if (path != nullptr && out < 0)
+            std::fprintf(stderr, "call recorder: cannot make %s\n", path);
     }
     // One write a line, so the record survives the process being killed.
     const std::string withNewline = line + "\n";

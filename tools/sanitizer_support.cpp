@@ -18,7 +18,8 @@ extern "C" const char *__asan_default_options()
 // NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
 extern "C" const char *__lsan_default_options()
 {
-    return "suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0";
+    // Quoted: the option parser splits at spaces and colons, which a checkout's path may hold.
+    return "suppressions=\"" LSAN_SUPPRESSIONS "\":print_suppressions=0";
 }
 
 // NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's hook
