@@ -21,15 +21,7 @@ copyright=$(grep -m1 '^Copyright' "$top/LICENSE")
 download=velmora-$version-win64
 stage=$windows_build/$download
 fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
-scratch=$(mktemp -d)
-# Every Wine process and the private X server end with the test; the scratch folder goes.
-cleanup() {
-    [ -z "${wineserver:-}" ] || "$wineserver" -k 2>/dev/null || true
-    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
+. "$top/scripts/wine-scratch.sh"
 
 allowed="ADVAPI32 GDI32 GLU32 KERNEL32 MSVCRT OPENGL32 USER32 WINMM"
 for program in velmora tarnwick; do
@@ -97,11 +89,6 @@ for name in THIRD-PARTY-NOTICES.txt docs; do
     grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
 done
 
-# Wine in a scratch prefix of its own, without its menu builder.
-WINEPREFIX=$scratch/wine
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 # Runs a Wine command and waits until every Wine process has ended.
 wine_and_wait() { "$WINE" "$@" >/dev/null 2>&1; "$wineserver" -w; }
 installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)
@@ -165,14 +152,10 @@ check_install HKCU "$own" "$own_menu"
 # leaves everything. Run in place (_?=) so that its exit code is its own.
 # The program runs on an X server of this test's own, with a Wine server of its own.
 "$wineserver" -k 2>/dev/null || true
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-until [ -s "$scratch/display" ]; do kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"; sleep 0.1; done
-DISPLAY=:$(cat "$scratch/display") "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
+start_xvfb 1024x768
+DISPLAY=$display "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
 running=$!
-until DISPLAY=:$(cat "$scratch/display") xdotool search --name '^Velmora$' >/dev/null 2>&1; do
+until DISPLAY=$display xdotool search --name '^Velmora$' >/dev/null 2>&1; do
     kill -0 "$running" 2>/dev/null || fail "velmora.exe did not start"
     sleep 0.2
 done

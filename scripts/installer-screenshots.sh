@@ -5,30 +5,15 @@
 # Xvfb, for a person to look at: each page is photographed, then Enter
 # presses its default button. Last, the uninstaller's request to close a
 # running program. The pages cannot be judged by a script; a person can.
-#   usage: installer_pages.sh SETUP_EXE OUT_DIR
+#   usage: installer-screenshots.sh SETUP_EXE OUT_DIR
 set -eu
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 out=$(mkdir -p "$2" && cd "$2" && pwd)
-fail() { printf 'installer_pages: %s\n' "$*" >&2; exit 1; }
-scratch=$(mktemp -d)
-cleanup() {
-    [ -z "${wineserver:-}" ] || "$wineserver" -k 2>/dev/null || true
-    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
-
-WINEPREFIX=$scratch/wine
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-until [ -s "$scratch/display" ]; do kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"; sleep 0.1; done
-DISPLAY=:$(cat "$scratch/display")
+fail() { printf 'installer-screenshots: %s\n' "$*" >&2; exit 1; }
+top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/wine-scratch.sh"
+start_xvfb 800x600
+DISPLAY=$display
 export DISPLAY
 
 # Waits for a window whose name matches, photographs the screen once it has
