@@ -60,12 +60,23 @@ linked=$(for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; 
 done | sed 's|^.*/||' | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
+freeglut_source=$windows_build/../freeglut-source/freeglut
 check_notices() {
     notices=$(tr -d '\r' <"$1")
     for part in $linked; do
         stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
         printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
             printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "$1 has no entry for $part"
+    done
+    # Every copyright line near the top of a linked freeglut file (its own
+    # authors', or a notice of another origin such as X's) travels with it.
+    for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
+        file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
+        [ -n "$file" ] || fail "no source of $part in $freeglut_source"
+        head -n 80 "$file" | grep -i 'copyright.*\(([cC])\|[0-9]\{4\}\)' | grep -v 'above copyright' |
+            sed 's/^[[:space:]/*]*//' | while read -r line; do
+                printf '%s\n' "$notices" | grep -qF -- "$line" || fail "$1 lacks $part's \"$line\""
+            done
     done
     for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
         "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do

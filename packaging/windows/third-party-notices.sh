@@ -100,6 +100,33 @@ source_of() {
     fi | sed -n 's/.*DW_AT_name *: *(.*): *\(.*\)$/\1/p; s/.*DW_AT_name *: *\([^(].*\)$/\1/p' | head -n 1 | sed 's|^\./||'
 }
 
+# The comments near a source file's top that speak of copyright: those under
+# freeglut's own permission (COPYING) give their copyright lines here; any
+# other is a notice of its own, appended whole to OWN_NOTICES.
+#   license_comments SOURCE NAME OWN_NOTICES
+license_comments() {
+    awk -v name="$2" -v own="$3" '
+        NR > 80 && !inside { exit }
+        !inside && /\/\*/ { inside = 1; block = "" }
+        inside { block = block $0 "\n" }
+        inside && /\*\// {
+            inside = 0
+            if (tolower(block) !~ /copyright/) next
+            if (block ~ /Permission is hereby granted, free of charge/) {
+                n = split(block, line, "\n")
+                for (i = 1; i <= n; i++)
+                    if (tolower(line[i]) ~ /copyright/ && line[i] ~ /\([cC]\)|[0-9][0-9][0-9][0-9]/ &&
+                        line[i] !~ /above copyright/) {
+                        sub(/^[ \t\/*]*/, "", line[i])
+                        print "    " line[i]
+                    }
+            } else {
+                gsub(/^\/\*|\*\/\n$/, "", block)
+                printf "\n--- freeglut: %s, a notice of its own ---\n%s", name, block >> own
+            }
+        }' "$1"
+}
+
 {
     printf '%s\n' "$title"
     echo
@@ -124,13 +151,22 @@ source_of() {
     echo "upstream tarball $(basename "$tarball"),"
     echo "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."
     echo "Built by the build as a static library; its licence asks that its copyright"
-    echo "and permission notice be included in all copies: COPYING, below."
+    echo "and permission notice be included in all copies: COPYING, below. Each"
+    echo "part's source file names its authors' copyright under that permission;"
+    echo "a source file under a notice of its own has it given in full after COPYING."
     echo
-    echo "Linked, from libfreeglut_static.a:"
-    while IFS="$tab" read -r path member; do echo "  $(entry "$path" "$member")"; done <"$work/freeglut"
+    echo "Linked, from libfreeglut_static.a, with the copyright its source file states:"
+    : >"$work/freeglut.own"
+    while IFS="$tab" read -r path member; do
+        file=$(cd "$freeglut_source/freeglut" && find src -name "${member%.obj}" | head -n 1)
+        [ -n "$file" ] || fail "no source file of $member in freeglut's source"
+        echo "  $(entry "$path" "$member") from $file"
+        license_comments "$freeglut_source/freeglut/$file" "$file" "$work/freeglut.own"
+    done <"$work/freeglut"
     echo
     echo "--- freeglut: COPYING ---"
     cat "$freeglut_source/freeglut/COPYING"
+    cat "$work/freeglut.own"
 
     # MinGW-w64: Debian's copyright file of the package, stanza by stanza.
     echo
