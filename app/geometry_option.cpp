@@ -40,22 +40,26 @@ static GeometryOption parseGeometry(const char *geometry)
     long size = 0;
     bool width = false, height = false;
     if (*c != '+' && *c != '-' && *c != 'x') {
-        if ((c = readInteger(c, size)) == nullptr)
+        c = readInteger(c, size);
+        if (c == nullptr)
             return nothing;
         width = true;
     }
     if (*c == 'x' || *c == 'X') {
-        if ((c = readInteger(c + 1, size)) == nullptr)
+        c = readInteger(c + 1, size);
+        if (c == nullptr)
             return nothing;
         height = true;
     }
     int offsets = 0;
     if (*c == '+' || *c == '-') {
-        if ((c = readOffset(c, option.fromRight, option.offsetX)) == nullptr)
+        c = readOffset(c, option.fromRight, option.offsetX);
+        if (c == nullptr)
             return nothing;
         ++offsets;
         if (*c == '+' || *c == '-') {
-            if ((c = readOffset(c, option.fromBottom, option.offsetY)) == nullptr)
+            c = readOffset(c, option.fromBottom, option.offsetY);
+            if (c == nullptr)
                 return nothing;
             ++offsets;
         }
