@@ -143,7 +143,8 @@ def check_links(html_dir, facts, faults):
 def network_faults(driver):
     """From the browser's own network log: anything a page asked for beyond
     the files, and anything at all asked of the network (the browser's own
-    start page draws on chrome:// resources, which stay inside it)."""
+    start page draws on chrome:// and chrome-untrusted:// resources, which
+    stay inside it)."""
     faults = []
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]
@@ -152,7 +153,7 @@ def network_faults(driver):
         url = message["params"]["request"]["url"]
         scheme = urlsplit(url).scheme
         from_page = message["params"].get("documentURL", "").startswith("file:")
-        if scheme not in ("file", "data") and (from_page or scheme not in ("chrome", "about", "devtools")):
+        if scheme not in ("file", "data") and (from_page or scheme not in ("chrome", "chrome-untrusted", "about", "devtools")):
             faults.append(f"the browser asked for {url}")
     return faults
 
