@@ -21,7 +21,7 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev pandoc
+                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev pandoc file
 TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts \
                 chromium chromium-driver python3-selenium fonts-lmodern
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox

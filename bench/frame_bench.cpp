@@ -355,7 +355,7 @@ static std::string measureHeldSwaps()
                           rate, speed);
             details += row;
             printFigure(std::string(program->name) + (hz == 0 ? "_free" : "_held_" + std::to_string(hz)) + "_speed",
-                        "%.2f", speed);
+                        "%.3f", speed); // as the table gives it
             if (program == &tarnwick && hz > 0) {
                 // One tick per refresh below 100 Hz; the 10 ms timer's pace above.
                 const double expected = std::min(static_cast<double>(hz), program->nominalPerSecond) * 0.01;

@@ -21,11 +21,15 @@ local function flat(target)
   return name .. anchor
 end
 
--- A link that reads as its own target reads as the new one.
+-- A link that reads as its own target, or as the target's page, reads as
+-- the new one.
 function Link(link)
   local target = flat(link.target)
-  if pandoc.utils.stringify(link.content) == link.target then
+  local text = pandoc.utils.stringify(link.content)
+  if text == link.target then
     link.content = { pandoc.Str(target) }
+  elseif text == link.target:match('^([^#]*)') then
+    link.content = { pandoc.Str(target:match('^([^#]*)')) }
   end
   link.target = target
   return link
