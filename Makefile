@@ -8,21 +8,27 @@ PROGRAM ?= velmora
 VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists.txt)
 BUILD ?= build
 # Every option the builds rely on is stated, so a build folder configured
-# otherwise by hand is set back: hardened as the package ships, no sanitizers.
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF
+# otherwise by hand is set back: hardened as the package ships, no
+# sanitizers, with the icon and the HTML pages the package holds. Each
+# target adds the parts it needs: the tests, the benchmarks.
+SANITIZE_FLAG = -DSANITIZE=OFF
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON $(SANITIZE_FLAG) \
+              -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
 # directory of its own; every executable carries the sanitizers' settings
 # (tools/sanitizer_support.cpp), so ctest needs no environment of its own.
 ifeq ($(SANITIZE),1)
 BUILD = build-sanitize
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=ON
+SANITIZE_FLAG = -DSANITIZE=ON
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri \
-                 libx11-dev libpng-dev libgtest-dev libboost-dev librsvg2-bin dpkg-dev pandoc file
-TEST_PACKAGES = $(BUILD_PACKAGES) xvfb file lintian desktop-file-utils appstream groff-base devscripts \
+# The programs need the first line alone; make build adds the icon (librsvg2-bin,
+# libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev).
+BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
+                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file
+TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
                 chromium chromium-driver python3-selenium fonts-lmodern
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
@@ -37,7 +43,7 @@ all: build
 
 build:
 	@sh scripts/ensure-packages.sh $(BUILD_PACKAGES)
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -58,12 +64,13 @@ test:
 # ImageMagick, each frame shown for its real time on screen.
 screenshot:
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2
-	@$(MAKE) --no-print-directory build
-	$(BUILD)/window_screenshot $(BUILD)/velmora docs/velmora.png
-	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora tarnwick window_screenshot
+	$(BUILD)/tools/window_screenshot $(BUILD)/velmora docs/velmora.png
+	$(BUILD)/tools/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
 	sh scripts/desktop-screenshot.sh $(BUILD) docs/desktop.png
 	@frames=$$(mktemp -d) && trap 'rm -rf "$$frames"' EXIT && \
-	    $(BUILD)/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 >"$$frames/sequence" && \
+	    $(BUILD)/tools/window_screenshot --frames 50 $(BUILD)/tarnwick "$$frames/frame.png" 300 >"$$frames/sequence" && \
 	    /usr/bin/convert -loop 0 $$(cat "$$frames/sequence") -layers Optimize docs/pendulum.gif
 	@echo "Wrote docs/velmora.png, docs/tarnwick.png, docs/desktop.png and docs/pendulum.gif."
 
@@ -75,8 +82,8 @@ docs:
 	@sh scripts/ensure-packages.sh $(DOCS_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	@mkdir -p $(BUILD)/model-data
-	$(BUILD)/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
-	$(BUILD)/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
+	$(BUILD)/docs/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
+	$(BUILD)/docs/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
 	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
 	@cmake --build $(BUILD) --target html_pages >/dev/null
@@ -85,7 +92,7 @@ docs:
 # Release build of its own; no benchmark runs inside make test.
 bench:
 	@sh scripts/ensure-packages.sh $(BENCH_PACKAGES)
-	@cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON >/dev/null
+	@cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
 	@cmake --build $(BUILD)-release -j $(JOBS)
 	sh bench/run.sh $(BUILD)-release
 
@@ -99,7 +106,8 @@ bench:
 SOURCES = $(shell sh scripts/source-files.sh '*.cpp' '*.h')
 lint:
 	@sh scripts/ensure-packages.sh $(LINT_PACKAGES)
-	@cmake -S . -B build-lint -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
+	@cmake -S . -B build-lint -DBUILD_TESTING=ON -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON \
+	    -DVELMORA_BUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
 	@cmake --build build-lint -j $(JOBS) >/dev/null
 	clang-format --dry-run -Werror $(SOURCES)
 	clang-tidy -p build-lint --quiet $(filter-out %_windows.cpp,$(filter %.cpp,$(SOURCES)))

@@ -3,7 +3,7 @@
 # The program icon, packaging/velmora.svg, rendered as PNG images at build time
 # by librsvg (ImageMagick's own SVG renderer loses the bob's gradient).
 #   render_icon(<list variable> <size>...) sets the variable to the images' paths.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+require_program(RSVG_CONVERT rsvg-convert librsvg2-bin VELMORA_ICON)
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/icon)
 

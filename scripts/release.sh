@@ -66,10 +66,11 @@ tarball=$(sha256sum "$built/$name.tar.gz" | cut -d ' ' -f 1)
 sh "$source/scripts/reuse.sh" spdx | sed -e "s|^Created: .*|Created: $created|" \
     -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" >"$built/$name.spdx"
 
-# The build type and hardening make test tests; the package strips what it ships.
+# The build type, hardening, icon and pages make test tests; the package
+# strips what it ships.
 cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF \
-    -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$work/linux" -j "$jobs" --target velmora tarnwick compressed_documents >/dev/null
+    -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$work/linux" -j "$jobs" >/dev/null
 (cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$built/")
 
 # freeglut too is built afresh from the source fetched now.

@@ -7,10 +7,11 @@
 # the installed programs under Xvfb.
 # Where Debian's tools are missing (another system), it says which and exits
 # 77, which ctest reports as skipped.
-#   usage: package_install_test.sh BUILD_DIR [hardened]
+#   usage: package_install_test.sh BUILD_DIR WINDOW_SCREENSHOT [hardened]
 set -eu
 build=$(cd "$1" && pwd)
-hardened=${2:-}
+screenshot=$2
+hardened=${3:-}
 fail() { echo "package_install_test: $*" >&2; exit 1; }
 
 missing=""
@@ -69,7 +70,7 @@ for program in "$scratch"/root/usr/bin/*; do
 done
 
 for program in velmora tarnwick; do
-    "$build/window_screenshot" "$scratch/root/usr/bin/$program" "$scratch/$program.png" 300 ||
+    "$screenshot" "$scratch/root/usr/bin/$program" "$scratch/$program.png" 300 ||
         fail "the installed $program showed no window"
 done
 echo "validated, installed and ran velmora and tarnwick from $(basename "$deb"); Depends: $depends"

@@ -1,0 +1,30 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# What a part of the build needs from the system. A part switched on whose
+# tool or library is missing stops here with one line: the Debian package to
+# install and, for a part beyond the programs, the option that leaves it out.
+#   require_program(<variable> <program> <package> [<option>])
+#   require_package(<name> <package> [<option>] [find_package arguments...])
+
+function(missing what package option)
+  set(line "${what} not found: install the Debian package ${package}")
+  if(option)
+    string(APPEND line ", or configure with -D${option}=OFF")
+  endif()
+  message(FATAL_ERROR "${line}")
+endfunction()
+
+function(require_program variable program package)
+  find_program(${variable} ${program})
+  if(NOT ${variable})
+    missing(${program} ${package} "${ARGV3}")
+  endif()
+endfunction()
+
+# A macro, so the package's variables and targets land where it is called.
+macro(require_package name package option)
+  find_package(${name} ${ARGN} QUIET)
+  if(NOT ${name}_FOUND)
+    missing(${name} ${package} "${option}")
+  endif()
+endmacro()
