@@ -2,72 +2,63 @@
 // SPDX-License-Identifier: MIT
 #include "geometry_option.h"
 
+#include "geometry_syntax.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
 
-// Offsets beyond X's 16-bit coordinates are read as this much, which is
-// enough to tell that they place the window off screen.
-static const long offsetLimit = 1L << 20;
+// Longer than any geometry X reads once its numbers are written short: at
+// most seven signs and separators and four numbers of seven digits.
+static const std::size_t shortGeometryLength = 64;
 
-// Reads an integer as X reads one (an optional sign, then digits) into
-// value; returns the character after it, or nullptr where nothing is read.
-static const char *readInteger(const char *c, long &value)
+// X's reader overflows an int on a long number, which would turn a size
+// past the screen into a small one: each run of digits is written again as
+// its value, held at geometryNumberLimit. False where the result is too long
+// to be a geometry at all.
+static bool shortenNumbers(const char *geometry, char (&shortened)[shortGeometryLength])
 {
-    const bool negative = *c == '-';
-    const char *end = c + ((*c == '+' || *c == '-') ? 1 : 0);
-    const char *digits = end;
-    value = 0;
-    for (; *end >= '0' && *end <= '9'; ++end)
-        value = value < offsetLimit ? value * 10 + (*end - '0') : offsetLimit;
-    value = negative ? -value : value;
-    return end == digits ? nullptr : end;
-}
-
-// One offset, "+N" or "-N", after the size; nullptr where it does not parse.
-static const char *readOffset(const char *c, bool &fromEdge, long &offset)
-{
-    fromEdge = *c == '-';
-    c = readInteger(c + 1, offset);
-    offset = fromEdge ? -offset : offset;
-    return c;
-}
-
-// X's geometry syntax, [=][W][{xX}H][{+-}X[{+-}Y]].
-static GeometryOption parseGeometry(const char *geometry)
-{
-    const GeometryOption nothing = {false, false, false, false, 0, 0};
-    GeometryOption option = nothing;
-    const char *c = geometry + (*geometry == '=' ? 1 : 0);
-    long size = 0;
-    bool width = false, height = false;
-    if (*c != '+' && *c != '-' && *c != 'x') {
-        c = readInteger(c, size);
-        if (c == nullptr)
-            return nothing;
-        width = true;
-    }
-    if (*c == 'x' || *c == 'X') {
-        c = readInteger(c + 1, size);
-        if (c == nullptr)
-            return nothing;
-        height = true;
-    }
-    int offsets = 0;
-    if (*c == '+' || *c == '-') {
-        c = readOffset(c, option.fromRight, option.offsetX);
-        if (c == nullptr)
-            return nothing;
-        ++offsets;
-        if (*c == '+' || *c == '-') {
-            c = readOffset(c, option.fromBottom, option.offsetY);
-            if (c == nullptr)
-                return nothing;
-            ++offsets;
+    std::size_t length = 0;
+    for (const char *c = geometry; *c != '\0';) {
+        char number[16];
+        const char *text = c;
+        std::size_t textLength = 1;
+        if (*c >= '0' && *c <= '9') {
+            long value = 0;
+            for (; *c >= '0' && *c <= '9'; ++c)
+                value = std::min(value * 10 + (*c - '0'), geometryNumberLimit);
+            textLength = static_cast<std::size_t>(std::snprintf(number, sizeof number, "%ld", value));
+            text = number;
+        } else {
+            ++c;
         }
+        if (length + textLength >= shortGeometryLength)
+            return false;
+        std::memcpy(shortened + length, text, textLength);
+        length += textLength;
     }
-    if (*c != '\0')
-        return nothing;
-    option.fullSize = width && height;
-    option.place = offsets == 2;
+    shortened[length] = '\0';
+    return true;
+}
+
+static GeometryOption parseGeometryOption(const char *geometry)
+{
+    GeometryOption option = {true, false, false, false, false, 0, 0, 0, 0};
+    char shortened[shortGeometryLength];
+    if (!shortenNumbers(geometry, shortened))
+        return option;
+    const GeometryParts parts = parseGeometry(shortened);
+    const unsigned size = geometryWidth | geometryHeight, place = geometryX | geometryY;
+    option.fullSize = (parts.mask & size) == size;
+    option.place = (parts.mask & place) == place;
+    option.fromRight = (parts.mask & geometryXNegative) != 0;
+    option.fromBottom = (parts.mask & geometryYNegative) != 0;
+    // As the toolkit takes them: a height of "-5" wraps to an unsigned and back.
+    option.width = static_cast<int>(parts.width);
+    option.height = static_cast<int>(parts.height);
+    option.offsetX = parts.x;
+    option.offsetY = parts.y;
     return option;
 }
 
@@ -81,9 +72,8 @@ GeometryOption readGeometryOption(int argc, char **argv)
         if (std::strcmp(argv[i], "-geometry") == 0 || std::strcmp(argv[i], "-display") == 0)
             ++i;
     }
-    // No -geometry: the toolkit keeps the size and place requested before it.
-    const GeometryOption none = {true, false, false, false, 0, 0};
-    return geometry == nullptr ? none : parseGeometry(geometry);
+    const GeometryOption none = {false, false, false, false, false, 0, 0, 0, 0};
+    return geometry == nullptr ? none : parseGeometryOption(geometry);
 }
 
 bool hasToolkitOption(int argc, char **argv, const char *option)

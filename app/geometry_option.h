@@ -3,12 +3,19 @@
 // What the toolkit will make of its options on the command line.
 #pragma once
 
-// The last -geometry on the command line, read whole as X reads it: a string
-// that does not parse gives nothing at all.
+// Larger than any screen and past X's 16-bit coordinates, yet far inside an
+// int: a number in a geometry past it reads as it.
+const long geometryNumberLimit = 1L << 20;
+
+// The last -geometry on the command line, read whole as X reads it (a string
+// that does not parse gives nothing at all), except that a number too large
+// for X's reader reads as geometryNumberLimit instead of wrapping.
 struct GeometryOption {
+    bool given;                 // a -geometry at all: else the toolkit keeps the size and place requested before it
     bool fullSize;              // a width and a height: else the toolkit takes the size from memory it never set
     bool place;                 // both offsets: the toolkit then places the window
     bool fromRight, fromBottom; // "-X" or "-Y": a distance from the screen's right or bottom edge
+    long width, height;         // where fullSize; a negative height (400x-5) as written
     long offsetX, offsetY;      // as written, negative (or zero) from the right or bottom edge
 };
 GeometryOption readGeometryOption(int argc, char **argv);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "scene_renderer.h"
 #include "scene_style.h"
+#include "view_limit.h"
 
 #include "pendulum_model.h"
 
@@ -15,6 +16,8 @@ void displayScene()
 {
     const double L = SimulationConstants::rodLength;
     const PendulumState &pendulum = pendulumState();
+    if (!viewFits())
+        return; // the window's buffer may not hold a frame: neither drawn nor presented
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -32,3 +32,12 @@ void reshapeView(int width, int height);
 
 // One-time GL state; needs the window's context.
 void initGraphicsState();
+
+struct ViewSize {
+    int width, height; // pixels
+};
+
+// The largest view the renderer draws whole, asked of it once; needs the
+// window's context. From then on a window larger than it is not drawn until
+// it is back within it.
+ViewSize largestView();

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 #include "scene_renderer.h"
+#include "view_limit.h"
 
 #include "pendulum_model.h"
 
@@ -11,6 +12,8 @@ void reshapeView(int width, int height)
     const double L = SimulationConstants::rodLength;
     // A window can be reshaped to height 0; keep the aspect ratio finite.
     const int aspectHeight = height < 1 ? 1 : height;
+    if (!noteViewSize(width, height))
+        return; // nothing is drawn until a reshape within the limit sets the view again
 
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);

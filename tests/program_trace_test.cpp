@@ -41,7 +41,8 @@ static void PrintTo(const TraceCase &c, std::ostream *out)
 static const char *const startupCalls[] = {
     "glutInitWindowSize(300, 300)", "glutInit({{options}})", "{mode}", R"(glutCreateWindow("Velmora"))",
     "glutDisplayFunc(f1)", "glutReshapeFunc(f2)", "glutTimerFunc(0, f3, 0)", "glClearColor(1, 1, 1, 1)",
-    "glEnable(GL_DEPTH_TEST)", "{culling}", "glEnable(GL_LIGHTING)", "glEnable(GL_LIGHT0)", "glutMainLoop()",
+    "glEnable(GL_DEPTH_TEST)", "{culling}", "glEnable(GL_LIGHTING)", "glEnable(GL_LIGHT0)",
+    "glGetIntegerv(GL_MAX_VIEWPORT_DIMS)", "glutMainLoop()",
 };
 static const char *const timerCalls[] = {"glutPostRedisplay()", "glutTimerFunc({period}, f3, 0)"};
 static const char *const reshapeCalls[] = {

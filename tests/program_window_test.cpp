@@ -153,6 +153,25 @@ TEST_P(ProgramWindow, SurvivesAThousandRapidResizes)
     EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "the final size is not drawn";
 }
 
+// A window manager or a script may make the window as large as X allows,
+// past what the renderer can hold: the program is told its largest size,
+// does not draw past it, and draws again once back within it.
+TEST_P(ProgramWindow, OutlivesASizeBeyondTheRenderer)
+{
+    const WindowSize largest = windowMaxSize(program.dpy, program.window);
+    EXPECT_EQ(largest.width, 16384) << "llvmpipe's largest viewport";
+    EXPECT_EQ(largest.height, 16384);
+    static const struct {
+        int width, height;
+    } sizes[] = {{32767, 32767}, {16385, 300}, {300, 300}};
+    for (const auto &size : sizes) {
+        moveResizeWindow(program.dpy, program.window, 0, 0, size.width, size.height);
+        sleepMs(500); // several ticks at that size
+        ASSERT_EQ(waitForExit(program.pid, 0), -1) << "ended at " << size.width << "x" << size.height;
+    }
+    EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "not drawn back at 300 x 300";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramWindow, testing::ValuesIn(bothPrograms),
                          [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
 
@@ -217,7 +236,22 @@ static const struct CommandLineCase {
     {"", {"-geometry", "300x65536"}, 300, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "1281x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "1280x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "99999999999x99999999999+99999999999-99999999999"}, 0, 0, 0, 0, ""},
+    {"", {"-geometry", "500x400+++10"}, 500, 400, 0, 10, nullptr}, // a sign without digits reads as 0, as in X
+    {"", {"-geometry", "400x250+-+5"}, 400, 250, 0, 5, nullptr},
+    // Numbers past an int are larger than the screen, not wrapped; a place
+    // past X's 16-bit coordinates is cut to the screen edge it points past.
+    {"", {"-geometry", "4294967297x4294967297"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
+    {"", {"-geometry", "400x4294967297"}, 400, 1024, defaultPlace, defaultPlace, nullptr},
+    {"", {"-geometry", "4294967595x300"}, 1280, 300, defaultPlace, defaultPlace, nullptr},
+    {"", {"-geometry", "2147483648x2147483648"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
+    {"", {"-geometry", "400x-4294967297"}, 300, 300, defaultPlace, defaultPlace, nullptr},
+    {"", {"-geometry", "400x250+65600+65600"}, 400, 250, 880, 774, nullptr},
+    {"", {"-geometry", "400x250+99999+99999"}, 400, 250, 880, 774, nullptr},
+    {"", {"-geometry", "400x250-99999-99999"}, 400, 250, 0, 0, nullptr},
+    {"", {"-geometry", "400x250--32767+-99999"}, 400, 250, 880, 0, nullptr},
+    {"", {"-geometry", "400x250+32767-32767"}, 400, 250, 32767, -32767 + 1024 - 250, nullptr},
+    {"", {"-geometry", "99999999999x99999999999+99999999999-99999999999"}, 1280, 1024, 0, 0, nullptr},
+    {"", {"-geometry", "2000x500+100+100"}, 1280, 500, 100, 100, nullptr}, // the place is kept
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},
     // A negative offset is a distance from the right or bottom edge to the
     // window's far edge, measured with the size the window gets.
@@ -233,6 +267,12 @@ static const struct CommandLineCase {
     {"", {"-iconic", "-sync", "-gldebug", "-direct"}, 0, 0, 0, 0, ""},
     // Xvfb, like Xorg since 1.17, refuses indirect GLX contexts.
     {"", {"-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
+    {"", {"-indirect", "-sync"}, 0, 0, 0, 0, "refuses indirect rendering"},
+    {"", {"-sync", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
+    {"", {"-gldebug", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
+    {"", {"-indirect", "-gldebug", "-sync", "-iconic"}, 0, 0, 0, 0, "refuses indirect rendering"},
+    {"", {"-indirect", "-direct"}, 0, 0, 0, 0, "cannot be both specified"},
+    {"", {"-sync", "-direct", "-gldebug", "-indirect"}, 0, 0, 0, 0, "cannot be both specified"},
     {"", {"-display", "nowhere:0"}, 0, 0, 0, 0, "failed to open display"},
     {"", {"-display"}, 0, 0, 0, 0, "-display"},
     {"", {"-geometry"}, 0, 0, 0, 0, "-geometry"},
@@ -252,6 +292,7 @@ TEST_P(ProgramCommandLine, EveryLineEndsSoundlyAndOnlyTarnwickAppliesOptions)
         if (applies && c.complaint != nullptr && *c.complaint != '\0') {
             EXPECT_FALSE(outcome.window);
             EXPECT_NE(outcome.errors.find(c.complaint), std::string::npos) << outcome.errors;
+            EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1) << outcome.errors;
         } else if (!applies || c.complaint == nullptr) {
             const WindowGeometry expected = applies ? WindowGeometry{c.x, c.y, c.width, c.height}
                                                     : WindowGeometry{defaultPlace, defaultPlace, 300, 300};
@@ -263,13 +304,22 @@ TEST_P(ProgramCommandLine, EveryLineEndsSoundlyAndOnlyTarnwickAppliesOptions)
         }
     }
 
-    // Then random lines made of the same pieces, the same every run.
+    // Then random lines made of the same pieces and of every option the
+    // toolkit knows, the same every run.
+    const std::vector<std::string> options[] = {{"-display", testServer().display},
+                                                {"-geometry", "400x250-20+30"},
+                                                {"-iconic"},
+                                                {"-indirect"},
+                                                {"-direct"},
+                                                {"-gldebug"},
+                                                {"-sync"}};
     std::mt19937 random(20261207); // NOLINT(cert-msc32-c,cert-msc51-cpp): the same lines every run
-    for (int line = 0; line < 30; ++line) {
+    for (int line = 0; line < 40; ++line) {
         std::vector<std::string> args;
-        for (size_t pieces = 1 + random() % 4; pieces > 0; --pieces) {
-            const CommandLineCase &c = cases[random() % (sizeof cases / sizeof cases[0])];
-            args.insert(args.end(), c.args.begin(), c.args.end());
+        for (size_t pieces = 1 + random() % 5; pieces > 0; --pieces) {
+            const std::vector<std::string> &piece =
+                random() % 2 == 0 ? options[random() % std::size(options)] : cases[random() % std::size(cases)].args;
+            args.insert(args.end(), piece.begin(), piece.end());
         }
         SCOPED_TRACE("random line " + std::to_string(line));
         runSoundly(GetParam(), "", args);

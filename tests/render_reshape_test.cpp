@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 // reshapeView with a real GL context at height 0, which a window can be
-// resized to: the viewport takes the 0, the aspect ratio divides by 1.
+// resized to: the viewport takes the 0, the aspect ratio divides by 1; and
+// at a size past the renderer's largest view.
 #include "scene_renderer.h"
 #include "x_harness.h"
 
@@ -12,7 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 
-TEST(ReshapeView, HeightZeroKeepsTheProjectionFinite)
+TEST(ReshapeView, HeightZeroKeepsTheProjectionFiniteAndASizeTooLargeIsNotDrawn)
 {
     XServer server;
     ASSERT_TRUE(startXServer(server));
@@ -36,6 +37,17 @@ TEST(ReshapeView, HeightZeroKeepsTheProjectionFinite)
     // The first column is cot(15 degrees) / aspect: aspect 300 / 1.
     EXPECT_NEAR(projection[0], 1.0 / std::tan(15.0 * M_PI / 180.0) / 300.0, 1e-9);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    // Past the largest view nothing is set or drawn; back within it, all is.
+    const ViewSize largest = largestView();
+    ASSERT_GT(largest.width, 0);
+    reshapeView(largest.width + 1, 300);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 300);
+    reshapeView(200, 100);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 200);
+    EXPECT_EQ(viewport[3], 100);
     glutExit(); // closes the connection before the server goes
     stopXServer(server);
 }

@@ -111,6 +111,7 @@ static std::string shown(Enum e)
         {GL_MODELVIEW, "GL_MODELVIEW"},
         {GL_LINES, "GL_LINES"},
         {GL_LINE_STRIP, "GL_LINE_STRIP"},
+        {GL_MAX_VIEWPORT_DIMS, "GL_MAX_VIEWPORT_DIMS"},
     };
     const auto *const known =
         std::find_if(std::begin(names), std::end(names), [&](const auto &n) { return n.first == e.value; });
@@ -358,6 +359,12 @@ void glCullFace(GLenum mode)
     note("glCullFace", Enum{mode});
     FORWARD(glCullFace);
     real(mode);
+}
+void glGetIntegerv(GLenum pname, GLint *data)
+{
+    note("glGetIntegerv", Enum{pname});
+    FORWARD(glGetIntegerv);
+    real(pname, data);
 }
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
 {

@@ -264,6 +264,15 @@ void requestClose(Display *dpy, Window window)
     XFlush(dpy);
 }
 
+WindowSize windowMaxSize(Display *dpy, Window window)
+{
+    XSizeHints hints = {};
+    long supplied = 0;
+    if (XGetWMNormalHints(dpy, window, &hints, &supplied) == 0 || (hints.flags & PMaxSize) == 0)
+        return {0, 0};
+    return {hints.max_width, hints.max_height};
+}
+
 void moveResizeWindow(Display *dpy, Window window, int x, int y, int width, int height)
 {
     XMoveResizeWindow(dpy, window, x, y, static_cast<unsigned int>(width), static_cast<unsigned int>(height));

@@ -59,6 +59,12 @@ struct WindowGeometry {
 };
 WindowGeometry windowGeometry(Display *dpy, Window window);
 
+// The largest size the window's WM_NORMAL_HINTS allow, 0 x 0 where they set none.
+struct WindowSize {
+    int width, height;
+};
+WindowSize windowMaxSize(Display *dpy, Window window);
+
 struct Rgb {
     unsigned char r, g, b;
 };

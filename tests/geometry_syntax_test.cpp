@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The velmora developers
+// SPDX-License-Identifier: MIT
+// The Windows build's reader of X's geometry syntax against X's own
+// XParseGeometry: every string of a generated table read the same, parts and
+// values.
+#include "geometry_syntax.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xutil.h>
+
+#include <string>
+
+static void expectReadAsX(const std::string &text)
+{
+    GeometryParts x = {0, 0, 0, 0, 0};
+    x.mask = static_cast<unsigned>(XParseGeometry(text.c_str(), &x.x, &x.y, &x.width, &x.height));
+    const GeometryParts ours = parseGeometry(text.c_str());
+    ASSERT_EQ(ours.mask, x.mask) << '"' << text << '"';
+    ASSERT_EQ(ours.x, x.x) << '"' << text << '"';
+    ASSERT_EQ(ours.y, x.y) << '"' << text << '"';
+    ASSERT_EQ(ours.width, x.width) << '"' << text << '"';
+    ASSERT_EQ(ours.height, x.height) << '"' << text << '"';
+}
+
+// Each part of [=][W][{xX}H][{+-}X[{+-}Y]] in its usual, empty, sign-only,
+// doubled-sign and malformed forms, then something left over or not.
+TEST(GeometrySyntax, ReadsEveryCombinationOfPartsAsX)
+{
+    static const char *const prefixes[] = {"", "=", "=="};
+    static const char *const widths[] = {"", "500", "0", "007", "a", "+5"};
+    static const char *const heights[] = {"", "x", "X", "x400", "X400", "x0", "x+", "x-", "x-5", "x+-3", "xx4"};
+    static const char *const offsets[] = {"", "+", "-", "+10", "-10", "++10", "+-10", "--0", "-+", "+0"};
+    static const char *const suffixes[] = {"", "j", " ", "x", "=", "7"};
+    int rows = 0;
+    for (const char *prefix : prefixes)
+        for (const char *width : widths)
+            for (const char *height : heights)
+                for (const char *x : offsets)
+                    for (const char *y : offsets)
+                        for (const char *suffix : suffixes) {
+                            expectReadAsX(std::string(prefix) + width + height + x + y + suffix);
+                            ++rows;
+                        }
+    EXPECT_EQ(rows, 3 * 6 * 11 * 10 * 10 * 6);
+}
+
+// Every string of up to six characters over the syntax's own characters, a
+// digit and a stranger, in any order.
+TEST(GeometrySyntax, ReadsEveryShortStringAsX)
+{
+    static const char alphabet[] = "=xX+-40j";
+    const int letters = static_cast<int>(sizeof alphabet - 1);
+    for (int length = 0; length <= 6; ++length) {
+        int count = 1;
+        for (int i = 0; i < length; ++i)
+            count *= letters;
+        for (int n = 0; n < count; ++n) {
+            std::string text;
+            for (int i = 0, rest = n; i < length; ++i, rest /= letters)
+                text += alphabet[rest % letters];
+            expectReadAsX(text);
+        }
+    }
+}
