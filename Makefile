@@ -80,7 +80,7 @@ docs:
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
 	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
 	@cmake --build $(BUILD) --target html_pages >/dev/null
-	@echo "Wrote docs/model.md, its four plots, the manual pages' MODEL section and $(BUILD)/html/."
+	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 
 # Release build of its own; no benchmark runs inside make test.
 bench:
