@@ -72,7 +72,8 @@ file(GLOB pages CONFIGURE_DEPENDS docs/*)
 add_custom_command(OUTPUT ${stage}/docs/index.html
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}/docs
   COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/html-pages.sh ${stage}/docs
-  DEPENDS scripts/html-pages.sh README.md ${pages} VERBATIM)
+  DEPENDS scripts/html-pages.sh docs/source/page.html docs/source/pages.css docs/source/html-links.lua
+    docs/source/html-legible.lua README.md ${pages} VERBATIM)
 
 add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> $<TARGET_FILE:tarnwick> ${stage}
