@@ -24,8 +24,8 @@ from urllib.parse import unquote, urlsplit
 SKIP = 77
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
-# The pictures make screenshot takes of the programs' windows, shown pixel for
-# pixel; every other picture is a plot, which must stay sharp when scaled.
+# The screenshots of the programs' windows (make screenshot) are shown pixel
+# for pixel; every other picture is a plot, which must stay sharp when scaled.
 SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}
 
 
@@ -94,18 +94,19 @@ return {
 
 # At the window's width: how far the page reaches, and each equation, table,
 # code block and picture that reaches past the window's edges with no box
-# between it and the page that scrolls it sideways.
+# between it and the page that scrolls it sideways, or whose content is wider
+# than its own box that does not scroll (spilt out or cut off).
 LAYOUT_FACTS = """
 const width = document.documentElement.clientWidth;
+const scrolls = box => ['auto', 'scroll'].includes(getComputedStyle(box).overflowX);
 const scroller = element => {
-    for (let box = element; box && box !== document.body; box = box.parentElement) {
-        const overflow = getComputedStyle(box).overflowX;
-        if (overflow === 'auto' || overflow === 'scroll') return box;
-    }
+    for (let box = element; box && box !== document.body; box = box.parentElement)
+        if (scrolls(box)) return box;
     return null;
 };
 const outside = box => box.left < -0.5 || box.right > width + 0.5;
 const loose = [...document.querySelectorAll('math, table, pre, img')].filter(element => {
+    if (element.clientWidth > 0 && element.scrollWidth > element.clientWidth + 1 && !scrolls(element)) return true;
     if (!outside(element.getBoundingClientRect())) return false;
     const box = scroller(element);
     return !box || outside(box.getBoundingClientRect());
@@ -127,7 +128,7 @@ def check_layout(driver, page, shots, faults):
         if layout["pageWidth"] > layout["width"]:
             faults.append(f"{where}: the page is {layout['pageWidth']} px wide and scrolls sideways")
         for element in layout["loose"]:
-            faults.append(f"{where}: {element} reaches past the window, in no scrolling box")
+            faults.append(f"{where}: {element} reaches past the window or its box, and does not scroll")
         for picture in layout["pictures"]:
             name = Path(unquote(urlsplit(picture["src"]).path)).name
             scalable = name.endswith(".svg") or picture["natural"] >= 2 * picture["shown"]
