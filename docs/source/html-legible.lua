@@ -23,9 +23,9 @@ function Code(code)
       html[#html + 1] = escape(body)
     end
     html[#html + 1] = separator
-    -- Not after a path's leading / or ./, which would stand alone, nor at
-    -- the end, where Chromium would swallow the space after the code.
-    if separator:match('[/\\]') and not body:match('^%.*$') then
+    -- Not after a path's leading /, ./ or C:\, which would stand alone,
+    -- nor at the end, where Chromium would swallow the space after the code.
+    if separator:match('[/\\]') and not body:match('^%.*$') and not body:match(':$') then
       html[#html + 1] = '<wbr>'
     end
   end
