@@ -87,9 +87,10 @@ docs:
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
 	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
 	@cmake --build $(BUILD) --target html_pages >/dev/null
-	@echo "Wrote docs/model.md, its four plots, the manual pages' MODEL section and $(BUILD)/html/."
+	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 
-# Release build of its own; no benchmark runs inside make test.
+# Release build of its own; no benchmark runs inside make test. Ends with a
+# warning where other processes took too much of the machine for the verdicts.
 bench:
 	@sh scripts/ensure-packages.sh $(BENCH_PACKAGES)
 	@cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null

@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # Histogram of the intervals between presented frames, one colour per program:
-#   gnuplot -c bench/frame-intervals.gp INTERVALS.dat OUTPUT.png
-set terminal png size 800,420 font ",11"
+#   gnuplot -c bench/frame-intervals.gp INTERVALS.dat OUTPUT.svg
+# SVG, sharp at any size; the canvas is small for its text, so the labels
+# stay readable where a phone shows the plot about 340 px wide.
+set terminal svg size 600,420 fixed font "DejaVu Sans,16" background "#ffffff"
 set output ARG2
-set title "Intervals between presented frames, after the first second"
+set title "Intervals between presented frames,\nafter the first second"
 set xlabel "interval between frames (ms)"
 set ylabel "frames in each 0.1 ms bin"
 set xrange [0:30]

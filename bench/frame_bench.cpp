@@ -5,7 +5,7 @@
 // Xvfb with Mesa's software renderer. Frames are seen from outside the
 // programs through the LD_PRELOAD probe. Prints markdown: "ROW|" lines for
 // the summary table, then the details; "FIGURE NAME value" lines for the
-// words in bench/notes.md; writes the frame intervals, one block per
+// words of bench/performance.md.in; writes the frame intervals, one block per
 // program, to argv[2] for bench/frame-intervals.gp to plot.
 //   frame_bench BUILD_DIR INTERVALS.dat
 #include "x_harness.h"
@@ -153,7 +153,7 @@ static double percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size())))];
 }
 
-// One figure the notes quote, as bench/run.sh puts it in for @NAME@.
+// One figure the page's words quote, as bench/performance-page.sh puts it in for @NAME@.
 static void printFigure(const std::string &name, const char *format, double value)
 {
     std::string upper = name;

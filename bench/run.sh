@@ -1,51 +1,72 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Runs the benchmarks of a Release build and writes docs/performance.md, its
-# tables and the figures its words quote (bench/notes.md's @NAME@) from the
-# same run:
+# Runs the benchmarks of a Release build and writes docs/performance.md (from
+# bench/performance.md.in, by bench/performance-page.sh) and its plot from the
+# same run. The run's measurements stay in BUILD_DIR/bench-measurements.txt
+# and its frame intervals in BUILD_DIR/frame-intervals.dat, so the page and
+# the plot can be made again without a run. Ends with a warning where other
+# processes took so much of the processor time that the verdicts are not to
+# be trusted:
 #   bench/run.sh BUILD_DIR
 set -eu
+[ $# -eq 1 ] || { echo "usage: run.sh BUILD_DIR" >&2; exit 2; }
 build=$1
 doc=docs/performance.md
-plot=docs/frame-intervals.png
-steps=$(mktemp) frames=$(mktemp) intervals=$(mktemp) figures=$(mktemp) notes=$(mktemp)
-trap 'rm -f "$steps" "$frames" "$intervals" "$figures" "$notes"' EXIT
+plot=docs/frame-intervals.svg
+intervals=$build/frame-intervals.dat
+measurements=$build/bench-measurements.txt
+# Above this share of the processor time taken by other processes, the
+# timer's late wake-ups and the contention decide the verdicts.
+busy_limit_percent=10
+steps=$(mktemp) frames=$(mktemp)
+trap 'rm -f "$steps" "$frames" "$measurements.new"' EXIT
+
+# Processor time in clock ticks: the whole machine's busy and total time
+# (/proc/stat's first line), and this script's with its waited-for children.
+machine_ticks() {
+    awk '/^cpu / { total = 0; for (i = 2; i <= NF; ++i) total += $i
+                   print $2 + $3 + $4 + $7 + $8 + $9, total }' /proc/stat
+}
+own_ticks() {
+    sed 's/^.*) //' "/proc/$$/stat" | awk '{ print $12 + $13 + $14 + $15 }'
+}
+ticks=$(machine_ticks) own_before=$(own_ticks)
+busy_before=${ticks% *} total_before=${ticks#* }
 
 "$build/bench/step_bench" --benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_color=false \
     --benchmark_report_aggregates_only=true | tee "$steps" | grep -v '^ROW|'
 echo "Frame benchmarks under Xvfb (about two minutes)..."
 "$build/bench/frame_bench" "$build" "$intervals" >"$frames"
 gnuplot -c bench/frame-intervals.gp "$intervals" "$plot"
-sed -n 's/^FIGURE \([A-Z0-9_]*\) \(.*\)$/s|@\1@|\2|g/p' "$frames" >"$figures"
-sed -e '/^<!-- SPDX-/d' -f "$figures" bench/notes.md >"$notes"
-if grep -q '@[A-Z0-9_]*@' "$notes"; then
-    echo "bench/run.sh: no figure for $(grep -o '@[A-Z0-9_]*@' "$notes" | sort -u | tr '\n' ' ')" >&2
-    exit 1
+
+ticks=$(machine_ticks) own=$(($(own_ticks) - own_before))
+busy=$((${ticks% *} - busy_before)) total=$((${ticks#* } - total_before))
+others_percent=$(awk -v busy="$busy" -v total="$total" -v own="$own" \
+    'BEGIN { share = total > 0 ? 100 * (busy - own) / total : 0; printf "%.0f", share < 0 ? 0 : share }')
+if [ "$others_percent" -gt "$busy_limit_percent" ]; then
+    verdict="**the machine was too busy to trust the verdicts**"
+else
+    verdict="quiet enough for the verdicts"
 fi
 
-cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-memory=$(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
 {
-    sed -n '/^<!-- SPDX-/p' bench/notes.md # the page's licence, as the notes' own
-    echo "# Performance"
-    echo
-    echo "**For** anyone who asks how fast the programs run, and contributors changing"
-    echo "them. **Answers** what the model step, a frame, start-up and running cost,"
-    echo "and how fast the motion runs on a display that holds each frame for its refresh."
-    echo
-    echo "Measured by \`make bench\` on $(date -u +%Y-%m-%d): $cpu, $(nproc) cores, $memory,"
-    echo "Linux $(uname -r), $(sed -n 's/^RENDERER //p' "$frames") under Xvfb."
-    echo "Each figure is a ratio against the limit the work itself sets: the model"
-    echo "step against its mandated parts, frame rates against the timer period, start-up"
-    echo "and running cost against a plain GLUT program doing the same work"
-    echo "(bench/same_work_baseline.cpp)."
-    echo
-    echo "| figure | measured | limit or baseline | ratio | goal | |"
-    echo "|---|---|---|---|---|---|"
-    grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
-    sed -e '/^ROW|/d' -e '/^RENDERER /d' -e '/^FIGURE /d' "$frames"
-    cat "$notes"
-} >"$doc"
+    grep '^ROW|' "$steps"
+    cat "$frames"
+    echo "FIGURE DATE $(date -u +%Y-%m-%d)"
+    echo "FIGURE CPU $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+    echo "FIGURE CORES $(nproc)"
+    echo "FIGURE MEMORY $(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)"
+    echo "FIGURE KERNEL $(uname -r)"
+    echo "FIGURE OTHERS_SHARE $others_percent %"
+    echo "FIGURE LOAD_VERDICT $verdict"
+    echo "FIGURE BUSY_LIMIT_PERCENT $busy_limit_percent"
+} >"$measurements.new"
+mv "$measurements.new" "$measurements"
+sh bench/performance-page.sh "$measurements" "$doc"
 grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
 echo "Wrote $doc and $plot."
+if [ "$others_percent" -gt "$busy_limit_percent" ]; then
+    echo "run.sh: other processes took $others_percent % of the processor time during the run (more than" \
+        "$busy_limit_percent %): too busy to trust the verdicts; run make bench again on a quiet machine" >&2
+fi

@@ -18,7 +18,7 @@ page() {
     shift
     pandoc --from=markdown+gfm_auto_identifiers-implicit_figures --to=html5 \
         --standalone --mathml --template="$source/page.html" \
-        --lua-filter="$source/html-links.lua" --metadata=lang:en \
+        --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" --metadata=lang:en \
         --css=pages.css --output="$output" "$@"
 }
 page "$out/index.html" "$top/README.md"
@@ -27,4 +27,4 @@ for markdown in "$top"/docs/*.md; do
 done
 # The licence as a page too, its first line the heading.
 printf '# ' | cat - "$top/LICENSE" | page "$out/LICENSE.html"
-cp "$source/pages.css" "$top"/docs/*.png "$top"/docs/*.gif "$out/"
+cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"

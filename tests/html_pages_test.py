@@ -4,8 +4,11 @@
 nothing reachable beyond the files: each picture decodes at the size its file
 declares, each equation is laid out as MathML with a box of its own, each link
 between the pages and each anchor leads somewhere, the console stays quiet and
-no request leaves the file system. Saves each page on a narrow and a wide
-window for a person to look at.
+no request leaves the file system. At a phone's, a tablet's and a desktop's
+width no page is wider than the window, every equation, table and code block
+fits or scrolls in a box of its own, and every plot stays sharp when scaled
+(SVG, or a raster at least twice the width it is shown at); each page is
+saved at each width for a person to look at.
   usage: html_pages_test.py HTML_DIR SCREENSHOT_DIR
 Exits 77 (skipped) off Debian where Chromium is missing; on Debian a missing
 browser is a failure."""
@@ -19,12 +22,16 @@ from pathlib import Path
 from urllib.parse import unquote, urlsplit
 
 SKIP = 77
-WINDOWS = {"narrow": 420, "wide": 1280}
+WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
+# The screenshots of the programs' windows (make screenshot) are shown pixel
+# for pixel; every other picture is a plot, which must stay sharp when scaled.
+SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}
 
 
 def picture_size(path):
-    """Width and height from a PNG's or GIF's own header."""
+    """Width and height from a PNG's or GIF's own header; None for SVG,
+    whose size the browser takes from its own attributes."""
     head = path.read_bytes()[:24]
     if head.startswith(b"\x89PNG"):
         return struct.unpack(">II", head[16:24])
@@ -51,7 +58,7 @@ def start_browser(profile):
         "--disable-extensions", "--disable-default-apps", "--hide-scrollbars",
         # No name resolves and every proxied request meets a closed port.
         "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9",
-        "--proxy-bypass-list=<-loopback>", f"--window-size={WINDOWS['wide']},{WINDOW_HEIGHT}",
+        "--proxy-bypass-list=<-loopback>", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}",
     ):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
@@ -85,6 +92,56 @@ return {
 """
 
 
+# At the window's width: how far the page reaches, and each equation, table,
+# code block and picture that reaches past the window's edges with no box
+# between it and the page that scrolls it sideways, or whose content is wider
+# than its own box that does not scroll (spilt out or cut off).
+LAYOUT_FACTS = """
+const width = document.documentElement.clientWidth;
+const scrolls = box => ['auto', 'scroll'].includes(getComputedStyle(box).overflowX);
+const scroller = element => {
+    for (let box = element; box && box !== document.body; box = box.parentElement)
+        if (scrolls(box)) return box;
+    return null;
+};
+const outside = box => box.left < -0.5 || box.right > width + 0.5;
+const loose = [...document.querySelectorAll('math, table, pre, img')].filter(element => {
+    if (element.clientWidth > 0 && element.scrollWidth > element.clientWidth + 1 && !scrolls(element)) return true;
+    if (!outside(element.getBoundingClientRect())) return false;
+    const box = scroller(element);
+    return !box || outside(box.getBoundingClientRect());
+}).map(element => `${element.tagName.toLowerCase()} ${JSON.stringify(element.textContent.trim().slice(0, 40))}`);
+const pictures = [...document.images].map(i => ({src: i.src, natural: i.naturalWidth,
+    shown: i.getBoundingClientRect().width}));
+return {width: width, pageWidth: document.documentElement.scrollWidth, loose: loose, pictures: pictures};
+"""
+
+
+def check_layout(driver, page, shots, faults):
+    """The page at each window width: nothing wider than the window but in a
+    scrolling box of its own, every plot sharp; a screenshot of each."""
+    for width_name, width in WINDOWS.items():
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": width, "height": WINDOW_HEIGHT, "deviceScaleFactor": 1, "mobile": False})
+        layout = driver.execute_script(LAYOUT_FACTS)
+        where = f"{page.name} at {width} px"
+        if layout["pageWidth"] > layout["width"]:
+            faults.append(f"{where}: the page is {layout['pageWidth']} px wide and scrolls sideways")
+        for element in layout["loose"]:
+            faults.append(f"{where}: {element} reaches past the window or its box, and does not scroll")
+        for picture in layout["pictures"]:
+            name = Path(unquote(urlsplit(picture["src"]).path)).name
+            scalable = name.endswith(".svg") or picture["natural"] >= 2 * picture["shown"]
+            if name not in SCREENSHOTS and not scalable:
+                faults.append(f"{where}: plot {name} is a raster {picture['natural']} px wide shown "
+                              f"{picture['shown']:.0f} px wide: blurred when scaled, not SVG")
+        height = driver.execute_script("return document.documentElement.scrollHeight")
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+        driver.save_screenshot(str(shots / f"{page.stem}-{width_name}.png"))
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
 def check_page(driver, html_dir, page, shots, faults):
     """Loads one page, checks what needs no other page, returns its facts."""
     driver.get(page.as_uri())
@@ -103,7 +160,8 @@ def check_page(driver, html_dir, page, shots, faults):
     for picture in facts["pictures"]:
         path = Path(unquote(urlsplit(picture["src"]).path))
         declared = picture_size(path) if path.is_file() else None
-        if not picture["complete"] or picture["width"] == 0 or (picture["width"], picture["height"]) != tuple(declared or ()):
+        sized = declared is None and path.suffix == ".svg" or (picture["width"], picture["height"]) == declared
+        if not picture["complete"] or picture["width"] == 0 or not sized:
             faults.append(f"{name}: picture {path.name} decoded at {picture['width']}x{picture['height']}, "
                           f"its file says {declared}")
     expected = page.read_text(encoding="utf-8").count("<math ")
@@ -115,13 +173,7 @@ def check_page(driver, html_dir, page, shots, faults):
     for request in facts["requests"]:
         if not request.startswith("file:"):
             faults.append(f"{name}: requested {request}")
-    for width_name, width in WINDOWS.items():
-        driver.set_window_size(width, WINDOW_HEIGHT)
-        height = driver.execute_script("return document.documentElement.scrollHeight")
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
-        driver.save_screenshot(str(shots / f"{page.stem}-{width_name}.png"))
-        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    check_layout(driver, page, shots, faults)
     return facts
 
 

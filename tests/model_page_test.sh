@@ -25,7 +25,7 @@ for page in velmora.1 tarnwick.1; do
     fi
 done
 for plot in model-angle model-phase-portrait model-energy model-phase-lag; do
-    grep -q "($plot.png)" "$source/docs/model.md" || { echo "the page does not show $plot.png" >&2; exit 1; }
-    [ -s "$source/docs/$plot.png" ] || { echo "docs/$plot.png is missing: run make docs" >&2; exit 1; }
+    grep -q "($plot.svg)" "$source/docs/model.md" || { echo "the page does not show $plot.svg" >&2; exit 1; }
+    [ -s "$source/docs/$plot.svg" ] || { echo "docs/$plot.svg is missing: run make docs" >&2; exit 1; }
 done
 echo "docs/model.md and the manual pages match the model's figures"

@@ -49,7 +49,7 @@ lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian "
 dpkg -x "$deb" "$scratch/root"
 share=$scratch/root/usr/share
 # The HTML pages with their pictures, registered with doc-base.
-for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/html/model-angle.png doc-base/velmora; do
+for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/html/model-angle.svg doc-base/velmora; do
     [ -f "$share/$file" ] || fail "the package holds no /usr/share/$file"
 done
 found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
