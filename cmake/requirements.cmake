@@ -11,7 +11,9 @@ function(missing what package option)
   if(option)
     string(APPEND line ", or configure with -D${option}=OFF")
   endif()
-  message(FATAL_ERROR "${line}")
+  # Printed whole, as CMake would wrap an error's text.
+  message(NOTICE "${line}")
+  message(FATAL_ERROR "${what} is missing")
 endfunction()
 
 function(require_program variable program package)
