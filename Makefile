@@ -57,7 +57,7 @@ test:
 # task bar, and two seconds of tarnwick as a looping GIF put together by
 # ImageMagick, each frame shown for its real time on screen.
 screenshot:
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2 xdotool
 	@$(MAKE) --no-print-directory build
 	$(BUILD)/window_screenshot $(BUILD)/velmora docs/velmora.png
 	$(BUILD)/window_screenshot $(BUILD)/tarnwick docs/tarnwick.png
