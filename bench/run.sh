@@ -5,18 +5,21 @@
 # tables and the figures its words quote (bench/notes.md's @NAME@) from the
 # same run:
 #   bench/run.sh BUILD_DIR
+# Both are replaced only once the whole run has succeeded.
 set -eu
 build=$1
 doc=docs/performance.md
 plot=docs/frame-intervals.png
 steps=$(mktemp) frames=$(mktemp) intervals=$(mktemp) figures=$(mktemp) notes=$(mktemp)
-trap 'rm -f "$steps" "$frames" "$intervals" "$figures" "$notes"' EXIT
+page=$(mktemp) picture=$(mktemp)
+trap 'rm -f "$steps" "$frames" "$intervals" "$figures" "$notes" "$page" "$picture"' EXIT
 
 "$build/bench/step_bench" --benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_color=false \
-    --benchmark_report_aggregates_only=true | tee "$steps" | grep -v '^ROW|'
+    --benchmark_report_aggregates_only=true >"$steps"
+grep -v '^ROW|' "$steps"
 echo "Frame benchmarks under Xvfb (about two minutes)..."
 "$build/bench/frame_bench" "$build" "$intervals" >"$frames"
-gnuplot -c bench/frame-intervals.gp "$intervals" "$plot"
+gnuplot -c bench/frame-intervals.gp "$intervals" "$picture"
 sed -n 's/^FIGURE \([A-Z0-9_]*\) \(.*\)$/s|@\1@|\2|g/p' "$frames" >"$figures"
 sed -e '/^<!-- SPDX-/d' -f "$figures" bench/notes.md >"$notes"
 if grep -q '@[A-Z0-9_]*@' "$notes"; then
@@ -46,6 +49,9 @@ memory=$(awk '/^MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
     grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
     sed -e '/^ROW|/d' -e '/^RENDERER /d' -e '/^FIGURE /d' "$frames"
     cat "$notes"
-} >"$doc"
+} >"$page"
+chmod 644 "$page" "$picture"
+mv "$page" "$doc"
+mv "$picture" "$plot"
 grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
 echo "Wrote $doc and $plot."
