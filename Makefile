@@ -63,7 +63,7 @@ test:
 # task bar, and two seconds of tarnwick as a looping GIF put together by
 # ImageMagick, each frame shown for its real time on screen.
 screenshot:
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) imagemagick openbox tint2 xdotool
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target velmora tarnwick window_screenshot
 	$(BUILD)/tools/window_screenshot $(BUILD)/velmora docs/velmora.png

@@ -185,9 +185,8 @@ static std::vector<double> frameTimesMs(const Run &run)
     return times;
 }
 
-// Histograms of intervals, 0 to 30 ms in 0.1 ms bins, one colour per program,
-// with axis ticks every 5 ms.
-// Writes each series of intervals as a block of its own, for gnuplot's "index".
+// Writes each series of intervals as a block of its own, for gnuplot's
+// "index": bench/frame-intervals.gp draws them as histograms.
 static void writeIntervals(const std::vector<std::vector<double>> &series, const char *path)
 {
     FILE *out = std::fopen(path, "w");

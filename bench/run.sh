@@ -9,6 +9,7 @@
 # processes took so much of the processor time that the verdicts are not to
 # be trusted:
 #   bench/run.sh BUILD_DIR
+# The page and the plot are replaced only once the whole run has succeeded.
 set -eu
 [ $# -eq 1 ] || { echo "usage: run.sh BUILD_DIR" >&2; exit 2; }
 build=$1
@@ -19,8 +20,8 @@ measurements=$build/bench-measurements.txt
 # Above this share of the processor time taken by other processes, the
 # timer's late wake-ups and the contention decide the verdicts.
 busy_limit_percent=10
-steps=$(mktemp) frames=$(mktemp)
-trap 'rm -f "$steps" "$frames" "$measurements.new"' EXIT
+steps=$(mktemp) frames=$(mktemp) picture=$(mktemp)
+trap 'rm -f "$steps" "$frames" "$picture" "$measurements.new"' EXIT
 
 # Processor time in clock ticks: the whole machine's busy and total time
 # (/proc/stat's first line), and this script's with its waited-for children.
@@ -35,10 +36,11 @@ ticks=$(machine_ticks) own_before=$(own_ticks)
 busy_before=${ticks% *} total_before=${ticks#* }
 
 "$build/bench/step_bench" --benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_color=false \
-    --benchmark_report_aggregates_only=true | tee "$steps" | grep -v '^ROW|'
+    --benchmark_report_aggregates_only=true >"$steps"
+grep -v '^ROW|' "$steps"
 echo "Frame benchmarks under Xvfb (about two minutes)..."
 "$build/bench/frame_bench" "$build" "$intervals" >"$frames"
-gnuplot -c bench/frame-intervals.gp "$intervals" "$plot"
+gnuplot -c bench/frame-intervals.gp "$intervals" "$picture"
 
 ticks=$(machine_ticks) own=$(($(own_ticks) - own_before))
 busy=$((${ticks% *} - busy_before)) total=$((${ticks#* } - total_before))
@@ -64,6 +66,8 @@ fi
 } >"$measurements.new"
 mv "$measurements.new" "$measurements"
 sh bench/performance-page.sh "$measurements" "$doc"
+chmod 644 "$picture"
+mv "$picture" "$plot"
 grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
 echo "Wrote $doc and $plot."
 if [ "$others_percent" -gt "$busy_limit_percent" ]; then

@@ -4,8 +4,11 @@
 
 #include <GL/freeglut.h>
 
-// With lighting on, the raster colour comes from the material, not from this
-// colour; it is set all the same so the text is red wherever lighting is off.
+// Lighting is on whenever text is drawn, so the raster position takes its
+// colour from the light and the current material (the bob's, set after the
+// text, so the frame before's), not from the red set here, which changes
+// nothing on screen: the call stays as part of the overlay's fixed sequence
+// of calls, which the trace test checks.
 void drawText(float x, float y, const char *text)
 {
     glColor3f(1.0f, 0.0f, 0.0f);

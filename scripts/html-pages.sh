@@ -26,5 +26,6 @@ for markdown in "$top"/docs/*.md; do
     page "$out/$(basename "$markdown" .md).html" "$markdown"
 done
 # The licence as a page too, its first line the heading.
-printf '# ' | cat - "$top/LICENSE" | page "$out/LICENSE.html"
+licence=$(cat "$top/LICENSE")
+printf '# %s\n' "$licence" | page "$out/LICENSE.html"
 cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"

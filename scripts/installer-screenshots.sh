@@ -16,15 +16,20 @@ start_xvfb 800x600
 DISPLAY=$display
 export DISPLAY
 
+# found NAME: the newest window on the screen whose name matches, in $window.
+found() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [ -n "$window" ]; }
+
 # Waits for a window whose name matches, photographs the screen once it has
 # drawn, and presses Enter in that window.
 page() {
     name=$1 file=$2
-    until window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1) && [ -n "$window" ]; do sleep 0.2; done
+    wait_for 60 "a window named $name for $file" found "$name"
     sleep 2 # the page draws after its window maps
     import -window root "$out/$file"
-    xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key --window "$window" Return
+    timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
+    # Without a window manager xdotool notes that the focus is the root's; a
+    # key that went nowhere shows as the next page not coming.
+    xdotool key --window "$window" Return 2>/dev/null
     sleep 1
 }
 
@@ -39,7 +44,7 @@ page 'Setup' 5-finish.png # progress passes to the finish page by itself
 folder="$WINEPREFIX/drive_c/Program Files/velmora"
 [ -f "$folder/velmora.exe" ] || fail "the installer installed nothing"
 "$WINE" "$folder/velmora.exe" >/dev/null 2>&1 &
-until xdotool search --name '^Velmora$' >/dev/null 2>&1; do sleep 0.2; done
+wait_for 60 "the installed velmora.exe's window" found '^Velmora$'
 "$WINE" "$folder/uninstall.exe" >/dev/null 2>&1 &
 page 'Uninstall' 6-uninstall.png
 page 'Uninstall' 7-close-the-program.png

@@ -62,9 +62,12 @@ source=$work/source/$name
 # reuse writes the time it ran and a random namespace: the commit's time
 # stands for the one, the tarball's checksum names the other.
 created=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%dT%H:%M:%SZ)
-tarball=$(sha256sum "$built/$name.tar.gz" | cut -d ' ' -f 1)
-sh "$source/scripts/reuse.sh" spdx | sed -e "s|^Created: .*|Created: $created|" \
-    -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" >"$built/$name.spdx"
+tarball=$(sha256sum "$built/$name.tar.gz")
+tarball=${tarball%% *}
+sh "$source/scripts/reuse.sh" spdx >"$work/reuse.spdx"
+sed -e "s|^Created: .*|Created: $created|" \
+    -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" \
+    "$work/reuse.spdx" >"$built/$name.spdx"
 
 # The build type, hardening, icon and pages make test tests; the package
 # strips what it ships.

@@ -13,7 +13,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 copy=$scratch/$(basename "$top")
 mkdir "$copy"
-(cd "$top" && sh scripts/source-files.sh | tr '\n' '\0' | xargs -0 cp --parents -t "$copy")
+(cd "$top" && sh scripts/source-files.sh) >"$scratch/files"
+(cd "$top" && tr '\n' '\0' <"$scratch/files" | xargs -0 cp --parents -t "$copy")
 # "reuse 1.1.2" or "reuse, version 5.0.2": the first two numbers.
 version=$(reuse --version | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
 major=${version%.*} minor=${version#*.}

@@ -21,4 +21,6 @@ for folder in $(sed -n 's|^\([^#/][^/]*\)/$|\1|p' .gitignore); do
     ignored="$ignored -o -name $folder"
 done
 # With noglob (set -f) the unquoted lists split into words and stay patterns.
-find . -type d \( -name .git $ignored \) -prune -o -type f \( ${names:--name *} \) -print | sed 's|^\./||' | LC_ALL=C sort
+# Listed whole before it is sorted, so that a failing find stops the script.
+files=$(find . -type d \( -name .git $ignored \) -prune -o -type f \( ${names:--name *} \) -print)
+printf '%s\n' "$files" | sed 's|^\./||' | LC_ALL=C sort

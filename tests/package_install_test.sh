@@ -65,8 +65,8 @@ for program in "$scratch"/root/usr/bin/*; do
         "Read-only relocations" "Immediate binding"; do
         [ "$hardened" != hardened ] || echo "$report" | grep -q "^ $line: yes" || fail "$report"
     done
-    sections=$(objdump -h "$program" | awk '{print $2}')
-    echo "$sections" | grep -Eqx '\.comment|\.note' && fail "$program keeps .comment or .note"
+    headers=$(objdump -h "$program")
+    echo "$headers" | awk '{print $2}' | grep -Eqx '\.comment|\.note' && fail "$program keeps .comment or .note"
 done
 
 for program in velmora tarnwick; do

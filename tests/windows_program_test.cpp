@@ -89,10 +89,11 @@ protected:
 // non-zero status. Wine's msgbox channel traces the text the box shows.
 TEST_F(WindowsProgramFailure, TarnwickShowsTheToolkitsMessageInABox)
 {
-    const std::string trace = testing::TempDir() + "tarnwick-msgbox.trace";
+    // The trace goes into this run's own folder; its path reaches the shell
+    // as an argument ($0), never as part of the command it parses.
+    const std::string trace = runFolder() + "tarnwick-msgbox.trace";
     RunningProgram box = startProgram(
-        testServer(),
-        {"/bin/sh", "-c", R"(exec "$0" "$@" 2>)" + trace, wine(), executable(bothPrograms[1]), "-geometry"},
+        testServer(), {"/bin/sh", "-c", R"(exec "$@" 2>"$0")", trace, wine(), executable(bothPrograms[1]), "-geometry"},
         {"WINEDEBUG=-all,trace+msgbox"}, "tarnwick");
     ASSERT_NE(box.window, 0u) << "no message box, status " << box.exitStatus;
     requestClose(box.dpy, box.window);

@@ -100,8 +100,12 @@ for name in THIRD-PARTY-NOTICES.txt docs; do
     grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
 done
 
-# Runs a Wine command and waits until every Wine process has ended.
-wine_and_wait() { "$WINE" "$@" >/dev/null 2>&1; "$wineserver" -w; }
+# Runs a Wine command and waits until every Wine process has ended, each for
+# five minutes at most.
+wine_and_wait() {
+    timeout 300 "$WINE" "$@" >/dev/null 2>&1 || fail "wine $* ended with $? (124: still running after 300 s)"
+    timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after wine $*"
+}
 installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
@@ -144,7 +148,7 @@ for switches in "/S" "/S /AllUsers"; do
     if [ "$switches" = /S ]; then
         # The installed programs, started from Program Files, under Wine and Xvfb.
         WINE=$WINE WINDOWS_PROGRAMS=$all_users "$build/tests/windows_program_test"
-        "$wineserver" -w
+        timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after windows_program_test"
     fi
     wine_and_wait "$all_users/uninstall.exe" /S
     check_removed HKLM "$all_users" "$all_menu"
@@ -166,12 +170,15 @@ check_install HKCU "$own" "$own_menu"
 start_xvfb 1024x768
 DISPLAY=$display "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
 running=$!
-until DISPLAY=$display xdotool search --name '^Velmora$' >/dev/null 2>&1; do
+started() {
+    DISPLAY=$display xdotool search --name '^Velmora$' >/dev/null 2>&1 && return 0
     kill -0 "$running" 2>/dev/null || fail "velmora.exe did not start"
-    sleep 0.2
-done
+    return 1
+}
+wait_for 60 "the window of the installed velmora.exe" started
 status=0
-"$WINE" "$own/uninstall.exe" /S "_?=$("$WINE" winepath -w "$own" 2>/dev/null | tr -d '\r')" >/dev/null 2>&1 || status=$?
+timeout 300 "$WINE" "$own/uninstall.exe" /S "_?=$("$WINE" winepath -w "$own" 2>/dev/null | tr -d '\r')" >/dev/null 2>&1 ||
+    status=$?
 [ "$status" = 2 ] || fail "the uninstaller, with velmora.exe running, ended with $status"
 check_install HKCU "$own" "$own_menu"
 kill "$running"

@@ -15,12 +15,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -57,14 +55,14 @@ static void writeLine(const std::string &line)
 struct Enum {
     GLenum value;
 };
-struct Callback {
-    const void *address;
-};
 struct Font {
     void *font;
 };
 struct Colour {
     const GLfloat *rgba;
+};
+struct Mask {
+    GLbitfield bits;
 };
 struct ArgumentList {
     int argc;
@@ -91,65 +89,79 @@ static std::string shown(const char *value)
 {
     return std::string("\"") + value + "\"";
 }
+// A table's entry for a constant: its value and its name as the headers spell it.
+#define NAMED(constant)                                                                                                \
+    {                                                                                                                  \
+        constant, #constant                                                                                            \
+    }
+
+// The name a table gives a value, or nullptr.
+template <typename Value, std::size_t Count>
+static const char *nameOf(const std::pair<Value, const char *> (&names)[Count], Value value)
+{
+    for (const auto &name : names)
+        if (name.first == value)
+            return name.second;
+    return nullptr;
+}
+
 static std::string shown(Enum e)
 {
     static const std::pair<GLenum, const char *> names[] = {
-        {GL_DEPTH_TEST, "GL_DEPTH_TEST"},
-        {GL_CULL_FACE, "GL_CULL_FACE"},
-        {GL_LIGHTING, "GL_LIGHTING"},
-        {GL_LIGHT0, "GL_LIGHT0"},
-        {GL_COLOR_MATERIAL, "GL_COLOR_MATERIAL"},
-        {GL_BACK, "GL_BACK"},
-        {GL_FRONT, "GL_FRONT"},
-        {GL_FRONT_AND_BACK, "GL_FRONT_AND_BACK"},
-        {GL_AMBIENT, "GL_AMBIENT"},
-        {GL_DIFFUSE, "GL_DIFFUSE"},
-        {GL_AMBIENT_AND_DIFFUSE, "GL_AMBIENT_AND_DIFFUSE"},
-        {GL_SPECULAR, "GL_SPECULAR"},
-        {GL_EMISSION, "GL_EMISSION"},
-        {GL_PROJECTION, "GL_PROJECTION"},
-        {GL_MODELVIEW, "GL_MODELVIEW"},
-        {GL_LINES, "GL_LINES"},
-        {GL_LINE_STRIP, "GL_LINE_STRIP"},
-        {GL_MAX_VIEWPORT_DIMS, "GL_MAX_VIEWPORT_DIMS"},
+        NAMED(GL_DEPTH_TEST), NAMED(GL_CULL_FACE),           NAMED(GL_LIGHTING),
+        NAMED(GL_LIGHT0),     NAMED(GL_COLOR_MATERIAL),      NAMED(GL_BACK),
+        NAMED(GL_FRONT),      NAMED(GL_FRONT_AND_BACK),      NAMED(GL_AMBIENT),
+        NAMED(GL_DIFFUSE),    NAMED(GL_AMBIENT_AND_DIFFUSE), NAMED(GL_SPECULAR),
+        NAMED(GL_EMISSION),   NAMED(GL_PROJECTION),          NAMED(GL_MODELVIEW),
+        NAMED(GL_LINES),      NAMED(GL_LINE_STRIP),          NAMED(GL_MAX_VIEWPORT_DIMS),
     };
-    const auto *const known =
-        std::find_if(std::begin(names), std::end(names), [&](const auto &n) { return n.first == e.value; });
-    if (known != std::end(names))
-        return known->second;
+    const char *const name = nameOf(names, e.value);
+    if (name != nullptr)
+        return name;
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%04x", e.value);
     return hex;
 }
-static std::string shown(Callback callback)
+// Callbacks by the order they are first handed over, whatever their type: f1, f2...
+static std::string callbackName(const void *address)
 {
-    static const void *seen[16] = {}; // callbacks in the order first handed over
+    static const void *seen[16] = {};
     size_t i = 0;
-    while (i < 16 && seen[i] != nullptr && seen[i] != callback.address)
+    while (i < 16 && seen[i] != nullptr && seen[i] != address)
         ++i;
     if (i == 16)
         return "f?";
-    seen[i] = callback.address;
+    seen[i] = address;
     return "f" + std::to_string(i + 1);
+}
+template <typename... Parameters> static std::string shown(void (*callback)(Parameters...))
+{
+    return callbackName(reinterpret_cast<const void *>(callback));
 }
 static std::string shown(Font f)
 {
     static const std::pair<void *, const char *> fonts[] = {
-        {GLUT_BITMAP_9_BY_15, "GLUT_BITMAP_9_BY_15"},
-        {GLUT_BITMAP_8_BY_13, "GLUT_BITMAP_8_BY_13"},
-        {GLUT_BITMAP_TIMES_ROMAN_10, "GLUT_BITMAP_TIMES_ROMAN_10"},
-        {GLUT_BITMAP_TIMES_ROMAN_24, "GLUT_BITMAP_TIMES_ROMAN_24"},
-        {GLUT_BITMAP_HELVETICA_10, "GLUT_BITMAP_HELVETICA_10"},
-        {GLUT_BITMAP_HELVETICA_12, "GLUT_BITMAP_HELVETICA_12"},
-        {GLUT_BITMAP_HELVETICA_18, "GLUT_BITMAP_HELVETICA_18"},
+        NAMED(GLUT_BITMAP_9_BY_15),        NAMED(GLUT_BITMAP_8_BY_13),      NAMED(GLUT_BITMAP_TIMES_ROMAN_10),
+        NAMED(GLUT_BITMAP_TIMES_ROMAN_24), NAMED(GLUT_BITMAP_HELVETICA_10), NAMED(GLUT_BITMAP_HELVETICA_12),
+        NAMED(GLUT_BITMAP_HELVETICA_18),
     };
-    const auto *const known =
-        std::find_if(std::begin(fonts), std::end(fonts), [&](const auto &k) { return k.first == f.font; });
-    return known != std::end(fonts) ? known->second : "font?";
+    const char *const name = nameOf(fonts, f.font);
+    return name != nullptr ? name : "font?";
 }
 static std::string shown(Colour c)
 {
     return "{" + shown(c.rgba[0]) + ", " + shown(c.rgba[1]) + ", " + shown(c.rgba[2]) + ", " + shown(c.rgba[3]) + "}";
+}
+static std::string shown(Mask mask)
+{
+    std::string bits;
+    for (const auto &bit : {std::make_pair(GL_COLOR_BUFFER_BIT, "GL_COLOR_BUFFER_BIT"),
+                            std::make_pair(GL_DEPTH_BUFFER_BIT, "GL_DEPTH_BUFFER_BIT"),
+                            std::make_pair(GL_STENCIL_BUFFER_BIT, "GL_STENCIL_BUFFER_BIT"),
+                            std::make_pair(GL_ACCUM_BUFFER_BIT, "GL_ACCUM_BUFFER_BIT")})
+        if ((mask.bits & static_cast<GLbitfield>(bit.first)) != 0)
+            bits += (bits.empty() ? "" : " | ") + std::string(bit.second);
+    return bits;
 }
 // The arguments after the program's name: the options the toolkit is handed.
 static std::string shown(ArgumentList list)
@@ -160,17 +172,16 @@ static std::string shown(ArgumentList list)
     return "{" + joined + "}";
 }
 
-template <typename... Arguments> static void note(const char *name, Arguments... arguments)
+// The arguments as the record shows them: "A, B, C".
+template <typename... Arguments> static std::string joined(Arguments... arguments)
 {
-    if (depth != 0)
-        return;
-    std::string line = std::string(name) + "(";
+    std::string line;
     const char *separator = "";
     for (const std::string &argument : std::initializer_list<std::string>{shown(arguments)...}) {
         line += separator + argument;
         separator = ", ";
     }
-    writeLine(line + ")");
+    return line;
 }
 
 // The program's callbacks run with nothing recorded under way; each run is marked.
@@ -211,273 +222,93 @@ static void runTimer(int slot)
     depth = outer;
 }
 
-#define FORWARD(name)                                                                                                  \
-    static const auto real = next<decltype(&(name))>(#name);                                                           \
-    const Nested nested
-
-extern "C" {
-
-void glutInit(int *argc, char **argv)
+// The toolkit's callbacks handed over in their place, with the program's own kept to run.
+static void (*displayRunner(void (*callback)()))()
 {
-    note("glutInit", ArgumentList{*argc, argv});
-    FORWARD(glutInit);
-    real(argc, argv);
-}
-void glutInitWindowSize(int width, int height)
-{
-    note("glutInitWindowSize", width, height);
-    FORWARD(glutInitWindowSize);
-    real(width, height);
-}
-void glutInitWindowPosition(int x, int y)
-{
-    note("glutInitWindowPosition", x, y);
-    FORWARD(glutInitWindowPosition);
-    real(x, y);
-}
-void glutInitDisplayMode(unsigned int mode)
-{
-    note("glutInitDisplayMode", mode);
-    FORWARD(glutInitDisplayMode);
-    real(mode);
-}
-int glutCreateWindow(const char *title)
-{
-    note("glutCreateWindow", title);
-    FORWARD(glutCreateWindow);
-    return real(title);
-}
-void glutDisplayFunc(void (*callback)())
-{
-    note("glutDisplayFunc", Callback{reinterpret_cast<const void *>(callback)});
-    FORWARD(glutDisplayFunc);
     displayCallback = callback;
-    real(callback != nullptr ? runDisplay : nullptr);
+    return callback != nullptr ? runDisplay : nullptr;
 }
-void glutReshapeFunc(void (*callback)(int, int))
+static void (*reshapeRunner(void (*callback)(int, int)))(int, int)
 {
-    note("glutReshapeFunc", Callback{reinterpret_cast<const void *>(callback)});
-    FORWARD(glutReshapeFunc);
     reshapeCallback = callback;
-    real(callback != nullptr ? runReshape : nullptr);
+    return callback != nullptr ? runReshape : nullptr;
 }
-void glutTimerFunc(unsigned int time, void (*callback)(int), int value)
+static int timerSlot(void (*callback)(int), int value)
 {
-    note("glutTimerFunc", time, Callback{reinterpret_cast<const void *>(callback)}, value);
-    FORWARD(glutTimerFunc);
     int slot = 0;
     while (slot < 15 && timers[slot].callback != nullptr)
         ++slot;
     timers[slot] = {callback, value};
-    real(time, runTimer, slot);
-}
-void glutMainLoop()
-{
-    note("glutMainLoop");
-    FORWARD(glutMainLoop);
-    real();
-}
-void glutPostRedisplay()
-{
-    note("glutPostRedisplay");
-    FORWARD(glutPostRedisplay);
-    real();
-}
-void glutSwapBuffers()
-{
-    note("glutSwapBuffers");
-    FORWARD(glutSwapBuffers);
-    real();
-}
-void glutBitmapCharacter(void *font, int character)
-{
-    note("glutBitmapCharacter", Font{font}, character);
-    FORWARD(glutBitmapCharacter);
-    real(font, character);
-}
-void glutSolidSphere(double radius, GLint slices, GLint stacks)
-{
-    note("glutSolidSphere", radius, slices, stacks);
-    FORWARD(glutSolidSphere);
-    real(radius, slices, stacks);
-}
-void glutWireSphere(double radius, GLint slices, GLint stacks)
-{
-    note("glutWireSphere", radius, slices, stacks);
-    FORWARD(glutWireSphere);
-    real(radius, slices, stacks);
+    return slot;
 }
 
-void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar)
-{
-    note("gluPerspective", fovy, aspect, zNear, zFar);
-    FORWARD(gluPerspective);
-    real(fovy, aspect, zNear, zFar);
-}
-void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GLdouble centreY, GLdouble centreZ,
-               GLdouble upX, GLdouble upY, GLdouble upZ)
-{
-    note("gluLookAt", eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
-    FORWARD(gluLookAt);
-    real(eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
-}
+// Each call: noted (when the program made it), then handed on to the real
+// function with the calls it makes in turn marked as not the program's.
+#define RECORD(result, name, parameters, shownArguments, arguments)                                                    \
+    result name parameters                                                                                             \
+    {                                                                                                                  \
+        if (depth == 0)                                                                                                \
+            writeLine(#name "(" + joined shownArguments + ")");                                                        \
+        static const auto real = next<decltype(&(name))>(#name);                                                       \
+        const Nested nested;                                                                                           \
+        return real arguments;                                                                                         \
+    }
 
-void glClear(GLbitfield mask)
-{
-    std::string bits;
-    for (const auto &bit : {std::make_pair(GL_COLOR_BUFFER_BIT, "GL_COLOR_BUFFER_BIT"),
-                            std::make_pair(GL_DEPTH_BUFFER_BIT, "GL_DEPTH_BUFFER_BIT"),
-                            std::make_pair(GL_STENCIL_BUFFER_BIT, "GL_STENCIL_BUFFER_BIT"),
-                            std::make_pair(GL_ACCUM_BUFFER_BIT, "GL_ACCUM_BUFFER_BIT")})
-        if ((mask & static_cast<GLbitfield>(bit.first)) != 0)
-            bits += (bits.empty() ? "" : " | ") + std::string(bit.second);
-    if (depth == 0)
-        writeLine("glClear(" + bits + ")");
-    FORWARD(glClear);
-    real(mask);
-}
-void glClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha)
-{
-    note("glClearColor", red, green, blue, alpha);
-    FORWARD(glClearColor);
-    real(red, green, blue, alpha);
-}
-void glEnable(GLenum cap)
-{
-    note("glEnable", Enum{cap});
-    FORWARD(glEnable);
-    real(cap);
-}
-void glDisable(GLenum cap)
-{
-    note("glDisable", Enum{cap});
-    FORWARD(glDisable);
-    real(cap);
-}
-void glCullFace(GLenum mode)
-{
-    note("glCullFace", Enum{mode});
-    FORWARD(glCullFace);
-    real(mode);
-}
-void glGetIntegerv(GLenum pname, GLint *data)
-{
-    note("glGetIntegerv", Enum{pname});
-    FORWARD(glGetIntegerv);
-    real(pname, data);
-}
-void glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
-{
-    note("glViewport", x, y, width, height);
-    FORWARD(glViewport);
-    real(x, y, width, height);
-}
-void glMatrixMode(GLenum mode)
-{
-    note("glMatrixMode", Enum{mode});
-    FORWARD(glMatrixMode);
-    real(mode);
-}
-void glLoadIdentity()
-{
-    note("glLoadIdentity");
-    FORWARD(glLoadIdentity);
-    real();
-}
-void glPushMatrix()
-{
-    note("glPushMatrix");
-    FORWARD(glPushMatrix);
-    real();
-}
-void glPopMatrix()
-{
-    note("glPopMatrix");
-    FORWARD(glPopMatrix);
-    real();
-}
-void glColor3f(GLfloat red, GLfloat green, GLfloat blue)
-{
-    note("glColor3f", red, green, blue);
-    FORWARD(glColor3f);
-    real(red, green, blue);
-}
-void glRasterPos2f(GLfloat x, GLfloat y)
-{
-    note("glRasterPos2f", x, y);
-    FORWARD(glRasterPos2f);
-    real(x, y);
-}
-void glRasterPos3f(GLfloat x, GLfloat y, GLfloat z)
-{
-    note("glRasterPos3f", x, y, z);
-    FORWARD(glRasterPos3f);
-    real(x, y, z);
-}
-void glMaterialfv(GLenum face, GLenum pname, const GLfloat *params)
-{
-    note("glMaterialfv", Enum{face}, Enum{pname}, Colour{params});
-    FORWARD(glMaterialfv);
-    real(face, pname, params);
-}
-void glTranslated(GLdouble x, GLdouble y, GLdouble z)
-{
-    note("glTranslated", x, y, z);
-    FORWARD(glTranslated);
-    real(x, y, z);
-}
-void glTranslatef(GLfloat x, GLfloat y, GLfloat z)
-{
-    note("glTranslatef", x, y, z);
-    FORWARD(glTranslatef);
-    real(x, y, z);
-}
-void glRotated(GLdouble angle, GLdouble x, GLdouble y, GLdouble z)
-{
-    note("glRotated", angle, x, y, z);
-    FORWARD(glRotated);
-    real(angle, x, y, z);
-}
-void glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z)
-{
-    note("glRotatef", angle, x, y, z);
-    FORWARD(glRotatef);
-    real(angle, x, y, z);
-}
-void glBegin(GLenum mode)
-{
-    note("glBegin", Enum{mode});
-    FORWARD(glBegin);
-    real(mode);
-}
-void glVertex3d(GLdouble x, GLdouble y, GLdouble z)
-{
-    note("glVertex3d", x, y, z);
-    FORWARD(glVertex3d);
-    real(x, y, z);
-}
-void glVertex3f(GLfloat x, GLfloat y, GLfloat z)
-{
-    note("glVertex3f", x, y, z);
-    FORWARD(glVertex3f);
-    real(x, y, z);
-}
-void glEnd()
-{
-    note("glEnd");
-    FORWARD(glEnd);
-    real();
-}
-void glFlush()
-{
-    note("glFlush");
-    FORWARD(glFlush);
-    real();
-}
-void glFinish()
-{
-    note("glFinish");
-    FORWARD(glFinish);
-    real();
-}
+// The calls recorded, one a line: result, name, parameters, the arguments as
+// the record shows them (Enum, Font... choose how), and the arguments handed
+// on to the real call, which may put the recorder's own in their place.
+extern "C" {
+// clang-format off
+RECORD(void, glutInit, (int *argc, char **argv), (ArgumentList{*argc, argv}), (argc, argv))
+RECORD(void, glutInitWindowSize, (int width, int height), (width, height), (width, height))
+RECORD(void, glutInitWindowPosition, (int x, int y), (x, y), (x, y))
+RECORD(void, glutInitDisplayMode, (unsigned int mode), (mode), (mode))
+RECORD(int, glutCreateWindow, (const char *title), (title), (title))
+RECORD(void, glutDisplayFunc, (void (*callback)()), (callback), (displayRunner(callback)))
+RECORD(void, glutReshapeFunc, (void (*callback)(int, int)), (callback), (reshapeRunner(callback)))
+RECORD(void, glutTimerFunc, (unsigned int time, void (*callback)(int), int value),
+       (time, callback, value), (time, runTimer, timerSlot(callback, value)))
+RECORD(void, glutMainLoop, (), (), ())
+RECORD(void, glutPostRedisplay, (), (), ())
+RECORD(void, glutSwapBuffers, (), (), ())
+RECORD(void, glutBitmapCharacter, (void *font, int character), (Font{font}, character), (font, character))
+RECORD(void, glutSolidSphere, (double radius, GLint slices, GLint stacks),
+       (radius, slices, stacks), (radius, slices, stacks))
+RECORD(void, glutWireSphere, (double radius, GLint slices, GLint stacks),
+       (radius, slices, stacks), (radius, slices, stacks))
+RECORD(void, gluPerspective, (GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar),
+       (fovy, aspect, zNear, zFar), (fovy, aspect, zNear, zFar))
+RECORD(void, gluLookAt, (GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GLdouble centreY,
+                         GLdouble centreZ, GLdouble upX, GLdouble upY, GLdouble upZ),
+       (eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ),
+       (eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ))
+RECORD(void, glClear, (GLbitfield mask), (Mask{mask}), (mask))
+RECORD(void, glClearColor, (GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha),
+       (red, green, blue, alpha), (red, green, blue, alpha))
+RECORD(void, glEnable, (GLenum cap), (Enum{cap}), (cap))
+RECORD(void, glGetIntegerv, (GLenum pname, GLint *data), (Enum{pname}), (pname, data))
+RECORD(void, glDisable, (GLenum cap), (Enum{cap}), (cap))
+RECORD(void, glCullFace, (GLenum mode), (Enum{mode}), (mode))
+RECORD(void, glViewport, (GLint x, GLint y, GLsizei width, GLsizei height),
+       (x, y, width, height), (x, y, width, height))
+RECORD(void, glMatrixMode, (GLenum mode), (Enum{mode}), (mode))
+RECORD(void, glLoadIdentity, (), (), ())
+RECORD(void, glPushMatrix, (), (), ())
+RECORD(void, glPopMatrix, (), (), ())
+RECORD(void, glColor3f, (GLfloat red, GLfloat green, GLfloat blue), (red, green, blue), (red, green, blue))
+RECORD(void, glRasterPos2f, (GLfloat x, GLfloat y), (x, y), (x, y))
+RECORD(void, glRasterPos3f, (GLfloat x, GLfloat y, GLfloat z), (x, y, z), (x, y, z))
+RECORD(void, glMaterialfv, (GLenum face, GLenum pname, const GLfloat *params),
+       (Enum{face}, Enum{pname}, Colour{params}), (face, pname, params))
+RECORD(void, glTranslated, (GLdouble x, GLdouble y, GLdouble z), (x, y, z), (x, y, z))
+RECORD(void, glTranslatef, (GLfloat x, GLfloat y, GLfloat z), (x, y, z), (x, y, z))
+RECORD(void, glRotated, (GLdouble angle, GLdouble x, GLdouble y, GLdouble z), (angle, x, y, z), (angle, x, y, z))
+RECORD(void, glRotatef, (GLfloat angle, GLfloat x, GLfloat y, GLfloat z), (angle, x, y, z), (angle, x, y, z))
+RECORD(void, glBegin, (GLenum mode), (Enum{mode}), (mode))
+RECORD(void, glVertex3d, (GLdouble x, GLdouble y, GLdouble z), (x, y, z), (x, y, z))
+RECORD(void, glVertex3f, (GLfloat x, GLfloat y, GLfloat z), (x, y, z), (x, y, z))
+RECORD(void, glEnd, (), (), ())
+RECORD(void, glFlush, (), (), ())
+RECORD(void, glFinish, (), (), ())
+// clang-format on
 }

@@ -8,11 +8,16 @@
 set -eu
 section=$1
 shift
+new=""
+trap 'rm -f ${new:+"$new"}' EXIT
+[ -s "$section" ] || { echo "man-model.sh: no section in $section" >&2; exit 1; }
 for page in "$@"; do
+    new=$page.new
     awk -v section="$section" '
-        function insert(  line) {
-            while ((getline line < section) > 0)
+        function insert(  line, status) {
+            while ((status = (getline line < section)) > 0)
                 if (line !~ /^\.\\" SPDX-/) print line
+            if (status < 0) { print "man-model.sh: cannot read " section > "/dev/stderr"; exit 1 }
             close(section)
             done = 1
         }
@@ -20,6 +25,8 @@ for page in "$@"; do
         /^\.SH MODEL$/ { insert(); skipping = 1; next }
         /^\.SH SEE ALSO$/ && !done { insert() }
         !skipping { print }
-    ' "$page" >"$page.new"
-    if cmp -s "$page" "$page.new"; then rm "$page.new"; else mv "$page.new" "$page"; fi
+        END { if (!done) { print "man-model.sh: no MODEL or SEE ALSO section in " FILENAME > "/dev/stderr"; exit 1 } }
+    ' "$page" >"$new"
+    if cmp -s "$page" "$new"; then rm "$new"; else mv "$new" "$page"; fi
+    new=""
 done

@@ -7,7 +7,8 @@
 # toolchain's Debian packages), each group with its licence texts in full as
 # the source or the package's copyright file gives them. A library the maps
 # name whose origin is not known here stops the build, so the notices cannot
-# silently fall behind the link.
+# silently fall behind the link; so does anything else that fails, and then
+# OUTPUT is not there at all (not even an earlier one).
 #   usage: third-party-notices.sh OUTPUT FREEGLUT_SOURCE_DIR FREEGLUT_LIBRARY TITLE MAP...
 # FREEGLUT_SOURCE_DIR holds what fetch-debian-source.sh fetched. Archives the
 # maps name by a relative path are the programs' own, built beside the maps.
@@ -19,19 +20,25 @@ objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 ar=${AR:-x86_64-w64-mingw32-ar}
 fail() { printf 'third-party-notices: %s\n' "$*" >&2; exit 1; }
 tab=$(printf '\t')
+rm -f "$output"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+partial=""
+trap 'rm -rf "$work" ${partial:+"$partial"}' EXIT
+trap 'exit 1' HUP INT TERM
+for map in "$@"; do [ -r "$map" ] || fail "no link map $map"; done
 
 # What each map says was linked: "ARCHIVE MEMBER" for archive members, "OBJECT -"
 # for object files loaded whole; the programs' own (relative paths) left out.
-for map in "$@"; do
-    awk '/^Archive member included/ { inside = 1; next }
-         /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
-         inside && /^[^ ].*\(.*\)/ { sub(/\).*/, ""); split($0, part, "("); print part[1] "\t" part[2] }
-         /^LOAD .*\.o$/ { sub(/^LOAD /, ""); print $0 "\t-" }' "$map"
-done | awk -F '\t' '$1 ~ /^\//' | while IFS="$tab" read -r path member; do
-    printf '%s\t%s\n' "$(realpath "$path")" "$member"
-done | sort -u >"$work/linked"
+# Each step writes a file, so that a failed one stops the script.
+awk '/^Archive member included/ { inside = 1; next }
+     /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
+     inside && /^[^ ].*\(.*\)/ { sub(/\).*/, ""); split($0, part, "("); if (part[1] ~ /^\//) print part[1] "\t" part[2] }
+     /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print $0 "\t-" }' "$@" >"$work/named"
+while IFS="$tab" read -r path member; do
+    real=$(realpath "$path") || fail "the link maps name $path, which is not there"
+    printf '%s\t%s\n' "$real" "$member"
+done <"$work/named" >"$work/resolved"
+sort -u "$work/resolved" >"$work/linked"
 [ -s "$work/linked" ] || fail "the link maps name nothing: $*"
 
 # Sorts each linked file into its origin: freeglut, or the Debian package that installed it.
@@ -47,7 +54,10 @@ while IFS="$tab" read -r path member; do
     case $source in
     mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/mingw-w64" ;;
     gcc-mingw-w64) printf '%s\t%s\t%s\n' "$path" "$member" "$package" >>"$work/gcc" ;;
-    *) fail "no notice known for $path${member#-} (package: ${package:-none})" ;;
+    *)
+        [ "$member" = - ] || path="$path($member)"
+        fail "no notice known for $path (package: ${package:-none})"
+        ;;
     esac
 done <"$work/linked"
 
@@ -88,16 +98,22 @@ stanzas_for() {
         done <"$patterns"
     done
     [ -n "$found" ] || found=$(grep -lx '\*' "$work"/stanza.*.files | sed 's/\.files$//')
+    [ -n "$found" ] || fail "no stanza of mingw-w64's copyright file covers $1"
     echo "$found"
 }
 
-# The source file an object was compiled from, as its debugging information names it.
+# The source file an object was compiled from, as its debugging information
+# names it; nothing for an object without that information.
 source_of() {
-    if [ "$2" = - ]; then
-        "$objdump" --dwarf=info "$1" 2>/dev/null
-    else
-        (cd "$work" && "$ar" x "$1" "$2" && "$objdump" --dwarf=info "$2" 2>/dev/null && rm -f "$2")
-    fi | sed -n 's/.*DW_AT_name *: *(.*): *\(.*\)$/\1/p; s/.*DW_AT_name *: *\([^(].*\)$/\1/p' | head -n 1 | sed 's|^\./||'
+    object=$1
+    if [ "$2" != - ]; then
+        (cd "$work" && "$ar" x "$1" "$2") || fail "cannot take $2 out of $1"
+        object=$work/$2
+    fi
+    "$objdump" --dwarf=info "$object" >"$work/dwarf" 2>/dev/null || fail "$objdump cannot read $object"
+    [ "$2" = - ] || rm -f "$object"
+    sed -n 's/.*DW_AT_name *: *(.*): *\(.*\)$/\1/p; s/.*DW_AT_name *: *\([^(].*\)$/\1/p' "$work/dwarf" |
+        head -n 1 | sed 's|^\./||'
 }
 
 # The comments near a source file's top that speak of copyright: those under
@@ -127,6 +143,8 @@ license_comments() {
         }' "$1"
 }
 
+# The text, written to a file by the script's own shell (no pipeline), so
+# that a fail inside it ends the script.
 {
     printf '%s\n' "$title"
     echo
@@ -149,7 +167,8 @@ license_comments() {
     echo
     echo "Source: Debian source package freeglut ${debian:-$upstream (upstream tarball only)},"
     echo "upstream tarball $(basename "$tarball"),"
-    echo "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."
+    sum=$(sha256sum "$tarball")
+    echo "SHA-256 ${sum%% *}."
     echo "Built by the build as a static library; its licence asks that its copyright"
     echo "and permission notice be included in all copies: COPYING, below. Each"
     echo "part's source file names its authors' copyright under that permission;"
@@ -173,7 +192,10 @@ license_comments() {
     echo
     echo "2. MinGW-w64 runtime"
     echo
-    for package in $(cut -f3 "$work/mingw-w64" | sort -u); do echo "Source: $(package_line "$package")."; done
+    for package in $(cut -f3 "$work/mingw-w64" | sort -u); do
+        line=$(package_line "$package")
+        echo "Source: $line."
+    done
     echo "The licence of each part is that of its source file (named by the part's"
     echo "debugging information) in /usr/share/doc/mingw-w64-common/copyright."
     split_copyright /usr/share/doc/mingw-w64-common/copyright
@@ -190,7 +212,9 @@ license_comments() {
         cache=$work/cache.$(echo "$lookup" | tr / _)
         [ -f "$cache" ] || stanzas_for "$lookup" >"$cache"
         for stanza in $(cat "$cache"); do printf '%s\t%s\t%s\n' "$(basename "$stanza")" "$name" "$source"; done
-    done <"$work/mingw-w64" | sort -u | sort -t. -k2,2n -k3 >"$work/mingw-w64.parts"
+    done <"$work/mingw-w64" >"$work/mingw-w64.found"
+    sort -u "$work/mingw-w64.found" >"$work/mingw-w64.unique"
+    sort -t. -k2,2n -k3 "$work/mingw-w64.unique" >"$work/mingw-w64.parts"
     for stanza in $(cut -f1 "$work/mingw-w64.parts" | uniq); do
         license=$(cat "$work/$stanza.license")
         echo
@@ -212,7 +236,10 @@ license_comments() {
     echo
     echo "3. GCC runtime libraries"
     echo
-    for package in $(cut -f3 "$work/gcc" | sort -u); do echo "Source: $(package_line "$package")."; done
+    for package in $(cut -f3 "$work/gcc" | sort -u); do
+        line=$(package_line "$package")
+        echo "Source: $line."
+    done
     echo "Under the GNU General Public License, version 3 or later, with version 3.1"
     echo "of the GCC Runtime Library Exception (/usr/share/doc/gcc-mingw-w64-base/copyright)."
     echo "The exception lets a program compiled by GCC carry these parts under terms of"
@@ -223,7 +250,14 @@ license_comments() {
     echo "--- GCC Runtime Library Exception ---"
     # From its title to the end of its last section, "2.", a heading and a paragraph.
     awk '/^GCC RUNTIME LIBRARY EXCEPTION$/ { on = 1 } on && /^2\. / { last = 1 } last && /^$/ && ++blank == 2 { exit } on { print }' \
-        /usr/share/doc/gcc-mingw-w64-base/copyright
-} | sed 's/\r$//; s/$/\r/' >"$work/notices"
+        /usr/share/doc/gcc-mingw-w64-base/copyright >"$work/exception"
+    [ -s "$work/exception" ] || fail "no GCC Runtime Library Exception in gcc-mingw-w64-base's copyright file"
+    cat "$work/exception"
+} >"$work/text"
 [ -s "$work/gcc" ] || [ -s "$work/mingw-w64" ] || fail "the link maps name no runtime library"
-mv "$work/notices" "$output"
+# Windows line endings; moved into place whole, beside OUTPUT first so that the move is one step.
+partial=$(mktemp "$output.XXXXXX")
+sed 's/\r$//; s/$/\r/' "$work/text" >"$partial"
+chmod 644 "$partial"
+mv "$partial" "$output"
+partial=""
