@@ -28,10 +28,16 @@ BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
+# The Raspberry Pi OS packages: Debian's cross compilers and, through
+# multiarch, the libraries of each architecture (make adds the architecture).
+PI_ARCHITECTURES = arm64 armhf
+PI_PACKAGES = crossbuild-essential-arm64 crossbuild-essential-armhf \
+              $(foreach arch,$(PI_ARCHITECTURES),freeglut3-dev:$(arch) libglu1-mesa-dev:$(arch) \
+                  libgl-dev:$(arch) libx11-dev:$(arch) libpng-dev:$(arch))
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
-RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git file reuse python3
+RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) $(PI_PACKAGES) git file reuse python3
 
-.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
+.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release test-pi test-pi-model clean
 
 all: build
 
@@ -134,5 +140,30 @@ test-release:
 	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
 	sh tests/release_test.sh dist $(VERSION)
 
+# The Raspberry Pi OS packages of the release in dist/ as a Pi user gets
+# them: each installed with apt beside this machine's own architecture, its
+# programs run through qemu-user under Xvfb with that architecture's Mesa
+# and watched by the suite's window test; afterwards everything the test
+# installed is removed again. Needs root.
+test-pi:
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) $(PI_PACKAGES) qemu-user-static
+	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target program_window_test
+	sh tests/pi_package_test.sh dist $(VERSION) $(BUILD)
+
+# The model's exact figures and every call of a run (the trace test) on arm64
+# and armhf: test builds of their own, run through qemu-user by ctest.
+test-pi-model:
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) $(PI_PACKAGES) qemu-user-static \
+	    $(foreach arch,$(PI_ARCHITECTURES),libgtest-dev:$(arch) libboost-dev:$(arch) libgl1-mesa-dri:$(arch))
+	@for triplet in aarch64-linux-gnu arm-linux-gnueabihf; do \
+	    cmake -S . -B build-$$triplet -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/$$triplet.cmake $(CMAKE_FLAGS) \
+	        -DBUILD_TESTING=ON >/dev/null && \
+	    cmake --build build-$$triplet -j $(JOBS) --target model_test program_trace_test && \
+	    ctest --test-dir build-$$triplet --output-on-failure --no-tests=error -R 'model_test|ProgramTrace' || exit 1; \
+	done
+
 clean:
-	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist
+	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist \
+	    build-aarch64-linux-gnu build-arm-linux-gnueabihf

@@ -11,7 +11,8 @@ set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64-static)
 # Debian's name for the architecture: the package's, and the one
-# dpkg-buildflags and dpkg-shlibdeps are asked about.
+# dpkg-buildflags is asked about.
 set(DEB_HOST_ARCH arm64)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
 # pkg-config reads the :arm64 libraries' .pc files, not the build machine's.
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgconfig)

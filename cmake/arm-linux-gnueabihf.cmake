@@ -14,7 +14,8 @@ set(CMAKE_CXX_COMPILER arm-linux-gnueabihf-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE arm-linux-gnueabihf)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-arm-static)
 # Debian's name for the architecture: the package's, and the one
-# dpkg-buildflags and dpkg-shlibdeps are asked about.
+# dpkg-buildflags is asked about.
 set(DEB_HOST_ARCH armhf)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE armhf)
 # pkg-config reads the :armhf libraries' .pc files, not the build machine's.
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/arm-linux-gnueabihf/pkgconfig:/usr/share/pkgconfig)
