@@ -30,8 +30,8 @@ dpkg-query -W -f='${binary:Package}\n' | sort >"$installed_before"
 clean_up() {
     dpkg-query -W -f='${binary:Package}\n' | sort | comm -13 "$installed_before" - >"$scratch/added"
     if [ -s "$scratch/added" ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq $(cat "$scratch/added") >/dev/null ||
-            echo "pi_package_test: could not purge what it installed: $(cat "$scratch/added" | paste -sd ' ')" >&2
+        DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null ||
+            echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
     fi
     rm -rf "$scratch"
 }
