@@ -30,7 +30,7 @@ dpkg-query -W -f='${binary:Package}\n' | sort >"$installed_before"
 clean_up() {
     dpkg-query -W -f='${binary:Package}\n' | sort | comm -13 "$installed_before" - >"$scratch/added"
     if [ -s "$scratch/added" ]; then
-        DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null ||
+        DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null 2>&1 ||
             echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
     fi
     rm -rf "$scratch"
@@ -77,6 +77,7 @@ for pair in arm64:aarch64:$4 armhf:arm:$5; do
     # shell that starts qemu, which says so on stderr.
     PROGRAMS_UNDER_TEST=$scratch/$arch "qemu-$cpu-static" "$tests/tests/program_trace_test" >"$scratch/run.log" 2>&1 ||
         fail "the installed $arch programs' calls: $(grep -v '^\[ *\(RUN\|OK\) \|LD_PRELOAD' "$scratch/run.log" | tail -n 30)"
-    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq velmora >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq velmora >"$scratch/apt.log" 2>&1 ||
+        fail "apt-get could not purge velmora:$arch: $(tail -n 5 "$scratch/apt.log")"
     echo "pi_package_test: $arch: validated, installed with apt (Depends: $depends), and both programs drew the pendulum and every call of a run under qemu-$cpu"
 done
