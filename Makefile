@@ -34,10 +34,16 @@ BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
+# The Raspberry Pi OS packages: Debian's cross compilers and, through
+# multiarch, the libraries of each architecture (make adds the architecture).
+PI_ARCHITECTURES = arm64 armhf
+PI_PACKAGES = crossbuild-essential-arm64 crossbuild-essential-armhf \
+              $(foreach arch,$(PI_ARCHITECTURES),freeglut3-dev:$(arch) libglu1-mesa-dev:$(arch) \
+                  libgl-dev:$(arch) libx11-dev:$(arch) libpng-dev:$(arch))
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
-RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git file reuse python3
+RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) $(PI_PACKAGES) git file reuse python3
 
-.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release clean
+.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release pi-test-builds test-pi test-pi-model clean
 
 all: build
 
@@ -143,5 +149,37 @@ test-release:
 	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
 	sh tests/release_test.sh dist $(VERSION)
 
+# Test builds for arm64 and armhf (the toolchain files' emulator runs their
+# tests): the model test, the trace test and the call recorder.
+PI_TEST_BUILDS = build-aarch64-linux-gnu build-arm-linux-gnueabihf
+PI_TEST_PACKAGES = $(TEST_PACKAGES) $(PI_PACKAGES) qemu-user-static \
+                   $(foreach arch,$(PI_ARCHITECTURES),libgtest-dev:$(arch) libboost-dev:$(arch) libgl1-mesa-dri:$(arch))
+pi-test-builds:
+	@sh scripts/ensure-packages.sh $(PI_TEST_PACKAGES)
+	@for build in $(PI_TEST_BUILDS); do \
+	    cmake -S . -B $$build -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/$${build#build-}.cmake $(CMAKE_FLAGS) \
+	        -DVELMORA_BUILD_DOCS=OFF -DBUILD_TESTING=ON >/dev/null && \
+	    cmake --build $$build -j $(JOBS) --target model_test program_trace_test || exit 1; \
+	done
+
+# The Raspberry Pi OS packages of the release in dist/ as a Pi user gets
+# them: each installed with apt beside this machine's own architecture, its
+# programs run through qemu-user under Xvfb with that architecture's Mesa:
+# the window's pixels, and every call of a run. Afterwards everything the
+# test installed is purged again. Needs root.
+test-pi: pi-test-builds
+	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target installed_program_test
+	sh tests/pi_package_test.sh dist $(VERSION) $(BUILD) $(PI_TEST_BUILDS)
+
+# The model's exact figures and every call of a run of the test builds' own
+# programs on arm64 and armhf, run through qemu-user by ctest.
+test-pi-model: pi-test-builds
+	@for build in $(PI_TEST_BUILDS); do \
+	    ctest --test-dir $$build --output-on-failure --no-tests=error -R 'model_test|ProgramTrace' || exit 1; \
+	done
+
 clean:
-	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist
+	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist \
+	    build-aarch64-linux-gnu build-arm-linux-gnueabihf

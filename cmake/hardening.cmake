@@ -3,8 +3,8 @@
 # Built as Debian builds its packages: the flags dpkg-buildflags gives a
 # package with hardening=+all (stack protector, fortified functions,
 # read-only relocations, immediate binding, position-independent), plus
-# control-flow and stack-clash protection, which Debian 12 leaves out of
-# that set. Where dpkg-buildflags is missing, the same flags as Debian 12's
+# control-flow protection (x86's CET, arm64's branch protection) and
+# stack-clash protection, which Debian 12 leaves out of that set. Where dpkg-buildflags is missing, the same flags as Debian 12's
 # dpkg gives them stand written out. No path of the build machine reaches a
 # compiled file. The sanitizer build keeps its own flags (fortified
 # functions and ASan's interceptors get in each other's way).
@@ -30,6 +30,9 @@ if(DPKG_BUILDFLAGS)
   set(dpkg_environment "PATH=$ENV{PATH}" HOME=/nonexistent XDG_CONFIG_HOME=/nonexistent
     "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-all"
     "DEB_CPPFLAGS_MAINT_STRIP=" "DEB_CXXFLAGS_MAINT_STRIP=-g -O2")
+  if(DEB_HOST_ARCH) # a cross-build's toolchain file names the architecture built for
+    list(APPEND dpkg_environment DEB_HOST_ARCH=${DEB_HOST_ARCH})
+  endif()
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(COMMAND env -i ${dpkg_environment} ${DPKG_BUILDFLAGS} --get ${kind}
       OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -42,7 +45,7 @@ else()
 endif()
 
 set(hardening_flags ${debian_CPPFLAGS} ${debian_CXXFLAGS})
-foreach(flag -fcf-protection -fstack-clash-protection)
+foreach(flag -fcf-protection -mbranch-protection=standard -fstack-clash-protection)
   string(MAKE_C_IDENTIFIER "has${flag}" supported)
   check_cxx_compiler_flag(${flag} ${supported})
   if(${supported})

@@ -6,9 +6,14 @@
 include(${CMAKE_CURRENT_LIST_DIR}/icon-images.cmake)
 require_package(PNG libpng-dev VELMORA_ICON)
 render_icon(x_icon_images 16 32 48)
-add_executable(argb_icon ${PROJECT_SOURCE_DIR}/tools/argb_icon.cpp)
-target_link_libraries(argb_icon PRIVATE PNG::PNG)
+# A cross-build runs the generator built for the build machine.
+if(CMAKE_CROSSCOMPILING)
+  include(${CMAKE_CURRENT_LIST_DIR}/host-tools.cmake)
+else()
+  add_executable(argb_icon ${PROJECT_SOURCE_DIR}/tools/argb_icon.cpp)
+  target_link_libraries(argb_icon PRIVATE PNG::PNG)
+endif()
 set(window_icon_source ${CMAKE_CURRENT_BINARY_DIR}/window_icon.cpp)
 add_custom_command(OUTPUT ${window_icon_source}
-  COMMAND argb_icon ${window_icon_source} ${x_icon_images}
+  COMMAND $<TARGET_FILE:argb_icon> ${window_icon_source} ${x_icon_images}
   DEPENDS argb_icon ${x_icon_images} VERBATIM)

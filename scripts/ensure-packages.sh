@@ -19,6 +19,12 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "Install them first:  sudo apt-get install -y$missing" >&2
     exit 1
 fi
+# A package of another architecture (name:arm64) needs that architecture added.
+for package in $missing; do
+    case $package in
+    *:*) dpkg --print-foreign-architectures | grep -qxF "${package#*:}" || dpkg --add-architecture "${package#*:}" ;;
+    esac
+done
 echo "Installing Debian packages:$missing"
 apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null ||

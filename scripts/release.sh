@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # Builds every download of a release: the source tarball from git, its bill
-# of materials (SPDX, from reuse), the .deb, the Windows zip and installer, and
+# of materials (SPDX, from reuse), the .deb for amd64 and, cross-built, for
+# Raspberry Pi OS (arm64, armhf), the Windows zip and installer, and
 # SHA256SUMS. Everything is built from nothing, from the tarball's own source,
 # in a folder of this script's own that it removes after; its time is the
 # last commit's, its umask Debian's and its environment empty of the
@@ -75,6 +76,10 @@ cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=O
     -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$work/linux" -j "$jobs" >/dev/null
 (cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$built/")
+
+# The Raspberry Pi OS packages, cross-built for arm64 and armhf.
+sh "$source/scripts/build-pi-packages.sh" "$work/pi" >/dev/null
+cp "$work/pi"/*.deb "$built/"
 
 # freeglut too is built afresh from the source fetched now.
 sh "$source/scripts/build-windows.sh" "$work/windows" >/dev/null

@@ -13,7 +13,16 @@
 #include <system_error>
 #include <vector>
 
-const ProgramCase bothPrograms[2] = {{"velmora", VELMORA_PATH}, {"tarnwick", TARNWICK_PATH}};
+// The build's programs, or the ones in the folder PROGRAMS_UNDER_TEST names
+// (an installed package's, started through an emulator by a script each).
+static std::string underTest(const char *name, const char *built)
+{
+    const char *const folder = std::getenv("PROGRAMS_UNDER_TEST");
+    return folder != nullptr ? std::string(folder) + "/" + name : built;
+}
+static const std::string velmoraPath = underTest("velmora", VELMORA_PATH);
+static const std::string tarnwickPath = underTest("tarnwick", TARNWICK_PATH);
+const ProgramCase bothPrograms[2] = {{"velmora", velmoraPath.c_str()}, {"tarnwick", tarnwickPath.c_str()}};
 
 static XServer server;     // one Xvfb for the whole test binary
 static std::string folder; // and one folder of its own

@@ -61,6 +61,14 @@ static const char *const frameCalls[] = {
 };
 // clang-format on
 
+// How long each part of a run lasts: long enough for a dozen ticks, which an
+// emulated build (qemu-user, its software renderer emulated too) takes far
+// longer to reach.
+#ifndef TRACE_RUN_MS
+#define TRACE_RUN_MS 300
+#endif
+static const int runMs = TRACE_RUN_MS;
+
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 static std::string bitmapText(const std::string &text)
@@ -111,9 +119,9 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
         startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
                      {"LD_PRELOAD=" CALL_RECORDER_NAME, "LD_LIBRARY_PATH=" + libraryPath, "CALL_RECORD=" + record});
     ASSERT_NE(running.window, 0u);
-    sleepMs(300);
+    sleepMs(runMs);
     moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);
-    sleepMs(300);
+    sleepMs(runMs);
     EXPECT_NE(closeAndWait(running), -1);
     stopProgram(running);
 

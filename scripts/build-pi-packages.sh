@@ -1,0 +1,26 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# Cross-builds the Raspberry Pi OS packages, velmora_VERSION_arm64.deb and
+# velmora_VERSION_armhf.deb, into FOLDER (each built in a folder of its own
+# under it), with Debian's cross compilers and the :arm64 and :armhf
+# libraries of Debian's multiarch (cmake/aarch64-linux-gnu.cmake,
+# cmake/arm-linux-gnueabihf.cmake): the programs and what the package holds,
+# no tests. Built as the amd64 package is: hardened, stripped by CPack.
+#   usage: build-pi-packages.sh FOLDER
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+folder=$1
+jobs=$(nproc 2>/dev/null || echo 2)
+mkdir -p "$folder"
+for triplet in aarch64-linux-gnu arm-linux-gnueabihf; do
+    build=$folder/$triplet
+    cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$triplet.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF -DBUILD_TESTING=OFF \
+        -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON >/dev/null ||
+        { echo "build-pi-packages: cmake could not configure the $triplet build" >&2; exit 1; }
+    cmake --build "$build" -j "$jobs" >/dev/null ||
+        { echo "build-pi-packages: the $triplet build failed" >&2; exit 1; }
+    (cd "$build" && rm -f ./*.deb && cpack -G DEB >/dev/null && cp ./*.deb "$folder/") ||
+        { echo "build-pi-packages: cpack could not package the $triplet build" >&2; exit 1; }
+done

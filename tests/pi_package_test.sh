@@ -1,0 +1,83 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# The Raspberry Pi OS packages of a release as a Pi user gets them. Each is
+# checked as the amd64 package is (lintian, the same files, the libraries of
+# its own architecture in Depends, hardening, stripping), installed with
+# apt-get beside this machine's own architecture so that apt resolves its
+# dependencies as on the Pi, and its installed programs are run through
+# qemu-user under Xvfb with that architecture's Mesa: the window and its
+# pixels (installed_program_test of BUILD), then every call of a run, the
+# time texts from "0.010000" on included (program_trace_test of the
+# architecture's own test build, itself run through qemu-user). Afterwards
+# every package the test installed is purged again. Needs root.
+#   usage: pi_package_test.sh DIST_DIR VERSION BUILD ARM64_TEST_BUILD ARMHF_TEST_BUILD
+set -eu
+dist=$(cd "$1" && pwd)
+version=$2
+build=$(cd "$3" && pwd)
+fail() { echo "pi_package_test: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "needs root: it installs the packages with apt-get"
+if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q "install ok installed"; then
+    fail "velmora is installed here, and each Pi package would take its place: remove it first"
+fi
+amd64=$dist/velmora_${version}_amd64.deb
+[ -f "$amd64" ] || fail "no $amd64: make release first"
+scratch=$(mktemp -d)
+installed_before=$scratch/installed-before
+dpkg-query -W -f='${binary:Package}\n' | sort >"$installed_before"
+# Whatever the test installed goes again, whether it passed or not.
+clean_up() {
+    dpkg-query -W -f='${binary:Package}\n' | sort | comm -13 "$installed_before" - >"$scratch/added"
+    if [ -s "$scratch/added" ]; then
+        DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null 2>&1 ||
+            echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
+    fi
+    rm -rf "$scratch"
+}
+trap clean_up EXIT
+files() { dpkg-deb -c "$1" | awk '{print $NF}'; }
+
+for pair in arm64:aarch64:$4 armhf:arm:$5; do
+    arch=${pair%%:*} rest=${pair#*:}
+    cpu=${rest%%:*} tests=$(cd "${rest#*:}" && pwd)
+    deb=$dist/velmora_${version}_$arch.deb
+    [ -f "$deb" ] || fail "no $deb: make release first"
+
+    [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || fail "$deb is not for $arch"
+    lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian on $deb: $(lintian "$deb" 2>&1)"
+    files "$amd64" >"$scratch/amd64.files"
+    files "$deb" | diff "$scratch/amd64.files" - >"$scratch/difference" ||
+        fail "$deb does not hold the files the amd64 package holds: $(cat "$scratch/difference")"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for library in libglut3.12 libglu1-mesa "libopengl0|libgl1"; do
+        echo "$depends" | grep -Eq "(^|, )($library)( |,|$)" || fail "no $library in the Depends of $deb: $depends"
+    done
+    rm -rf "$scratch/root" && dpkg -x "$deb" "$scratch/root"
+    for program in "$scratch"/root/usr/bin/*; do
+        report=$(hardening-check "$program" 2>/dev/null || true)
+        for line in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+            "Read-only relocations" "Immediate binding"; do
+            echo "$report" | grep -q "^ $line: yes" || fail "$arch: $report"
+        done
+        readelf -S -W "$program" | grep -Eq ' \.(comment|note) ' && fail "$arch: $program keeps .comment or .note"
+    done
+
+    # As on the Pi: apt-get fetches the libraries of the package's architecture.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >"$scratch/apt.log" 2>&1 ||
+        fail "apt-get could not install $deb: $(tail -n 5 "$scratch/apt.log")"
+    mkdir -p "$scratch/$arch"
+    for program in velmora tarnwick; do
+        printf '#!/bin/sh\nexec qemu-%s-static /usr/bin/%s "$@"\n' "$cpu" "$program" >"$scratch/$arch/$program"
+        chmod +x "$scratch/$arch/$program"
+    done
+    PROGRAMS_UNDER_TEST=$scratch/$arch "$build/tests/installed_program_test" >"$scratch/run.log" 2>&1 ||
+        fail "the installed $arch programs, in their window: $(grep -v '^\[ *\(RUN\|OK\) ' "$scratch/run.log" | tail -n 30)"
+    # The call recorder is preloaded into the emulated programs, not into the
+    # shell that starts qemu, which says so on stderr.
+    PROGRAMS_UNDER_TEST=$scratch/$arch "qemu-$cpu-static" "$tests/tests/program_trace_test" >"$scratch/run.log" 2>&1 ||
+        fail "the installed $arch programs' calls: $(grep -v '^\[ *\(RUN\|OK\) \|LD_PRELOAD' "$scratch/run.log" | tail -n 30)"
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq velmora >"$scratch/apt.log" 2>&1 ||
+        fail "apt-get could not purge velmora:$arch: $(tail -n 5 "$scratch/apt.log")"
+    echo "pi_package_test: $arch: validated, installed with apt (Depends: $depends), and both programs drew the pendulum and every call of a run under qemu-$cpu"
+done
