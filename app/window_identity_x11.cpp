@@ -34,9 +34,8 @@ void identifyWindow(const WindowClass &windowClass)
     XClassHint hint = {const_cast<char *>(windowClass.instance), const_cast<char *>(windowClass.name)};
     XSetClassHint(display, window, &hint);
     if (windowIconLength > 0) // built with an icon
-        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
-                        PropModeReplace, reinterpret_cast<const unsigned char *>(windowIcon),
-                        static_cast<int>(windowIconLength));
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char *>(windowIcon), static_cast<int>(windowIconLength));
     XSync(display, False);
     XSetErrorHandler(previous);
 }

@@ -82,8 +82,8 @@ TEST(PendulumModel, FirstStepsThenTwoMillionSteps)
             continue;
         const double angle = s.angleDeg;
         stepAsDefined(asDefined);
-        if (firstMismatch == 0 && (s.theta != asDefined.theta || s.omega != asDefined.omega ||
-                                   angle != (asDefined.theta * 180.0) / 3.14159))
+        if (firstMismatch == 0 &&
+            (s.theta != asDefined.theta || s.omega != asDefined.omega || angle != (asDefined.theta * 180.0) / 3.14159))
             firstMismatch = step;
         // 200,000 steps on, the last digits are the platform's sin's: glibc
         // gives 21.54611862496284 where it fuses a multiply and an add (amd64
