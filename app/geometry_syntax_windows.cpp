@@ -55,8 +55,8 @@ GeometryParts parseGeometry(const char *text)
         c = end;
         parts.mask |= geometryHeight;
     }
-    bool negative = false;
     if (*c == '+' || *c == '-') {
+        bool negative = false;
         if (!readOffset(c, parts.x, negative))
             return nothing;
         parts.mask |= geometryX | (negative ? geometryXNegative : 0U);

@@ -17,8 +17,8 @@
 // (an installed package's, started through an emulator by a script each).
 static std::string underTest(const char *name, const char *built)
 {
-    const char *const folder = std::getenv("PROGRAMS_UNDER_TEST");
-    return folder != nullptr ? std::string(folder) + "/" + name : built;
+    const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
+    return installed != nullptr ? std::string(installed) + "/" + name : built;
 }
 static const std::string velmoraPath = underTest("velmora", VELMORA_PATH);
 static const std::string tarnwickPath = underTest("tarnwick", TARNWICK_PATH);

@@ -15,10 +15,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -99,10 +101,9 @@ static std::string shown(const char *value)
 template <typename Value, std::size_t Count>
 static const char *nameOf(const std::pair<Value, const char *> (&names)[Count], Value value)
 {
-    for (const auto &name : names)
-        if (name.first == value)
-            return name.second;
-    return nullptr;
+    const auto *const found =
+        std::find_if(std::begin(names), std::end(names), [value](const auto &name) { return name.first == value; });
+    return found != std::end(names) ? found->second : nullptr;
 }
 
 static std::string shown(Enum e)
@@ -166,10 +167,10 @@ static std::string shown(Mask mask)
 // The arguments after the program's name: the options the toolkit is handed.
 static std::string shown(ArgumentList list)
 {
-    std::string joined;
+    std::string options;
     for (int i = 1; i < list.argc; ++i)
-        joined += (i > 1 ? ", " : "") + shown(list.argv[i]);
-    return "{" + joined + "}";
+        options += (i > 1 ? ", " : "") + shown(list.argv[i]);
+    return "{" + options + "}";
 }
 
 // The arguments as the record shows them: "A, B, C".
