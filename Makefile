@@ -31,7 +31,7 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
                 chromium chromium-driver python3-selenium fonts-lmodern
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
-DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
+DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
@@ -85,7 +85,8 @@ docs:
 	$(BUILD)/docs/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
 	$(BUILD)/docs/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
-	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
+	sh docs/source/plot-labels.sh >$(BUILD)/model-data/labels.gp
+	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs $(BUILD)/model-data/labels.gp
 	@cmake --build $(BUILD) --target html_pages >/dev/null
 	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 
