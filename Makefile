@@ -9,11 +9,15 @@ VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists
 BUILD ?= build
 # Every option the builds rely on is stated, so a build folder configured
 # otherwise by hand is set back: hardened as the package ships, no
-# sanitizers, with the icon and the HTML pages the package holds. Each
+# sanitizers, with the icon, the HTML pages and the translations the package
+# holds (LANGUAGES=de builds the one language alone, as a translator checks it). Each
 # target adds the parts it needs: the tests, the benchmarks.
 SANITIZE_FLAG = -DSANITIZE=OFF
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON $(SANITIZE_FLAG) \
-              -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF
+              -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF \
+              -DVELMORA_TRANSLATIONS=ON -DVELMORA_LANGUAGES="$(LANGUAGES)"
+# Empty: every language of po/LINGUAS.
+LANGUAGES ?=
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
 # directory of its own; every executable carries the sanitizers' settings
@@ -25,15 +29,16 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The programs need the first line alone; make build adds the icon (librsvg2-bin,
-# libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev).
+# libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev),
+# and the translations (gettext, po4a; gnuplot-nox for the translated plots).
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
-                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file
+                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext gettext-base po4a gnuplot-nox
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
-                chromium chromium-driver python3-selenium fonts-lmodern
+                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
-WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc gettext gettext-base po4a
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
 RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) git file reuse python3
 
@@ -121,7 +126,7 @@ lint:
 # freeglut built from Debian's source package: build-windows/bin/*.exe.
 windows:
 	@sh scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
-	@sh scripts/build-windows.sh build-windows
+	@LANGUAGES="$(LANGUAGES)" sh scripts/build-windows.sh build-windows
 
 # The Windows executables' headers, then the programs under Wine and Xvfb.
 test-windows: windows

@@ -34,7 +34,8 @@ if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ] || [ "$(cat "$folder/fre
 fi
 
 cmake -S "$top" -B "$folder/programs" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=OFF -DVELMORA_ICON=ON -DVELMORA_WINDOWS_DOWNLOADS=ON \
+    -DBUILD_TESTING=OFF -DVELMORA_ICON=ON -DVELMORA_WINDOWS_DOWNLOADS=ON -DVELMORA_TRANSLATIONS=ON \
+    -DVELMORA_LANGUAGES="${LANGUAGES:-}" \
     -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DFREEGLUT_SOURCE_DIR="$folder/freeglut-source" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" >/dev/null
 cmake --build "$folder/programs" -j "$jobs"
 echo "Wrote $folder/bin/velmora.exe and $folder/bin/tarnwick.exe."

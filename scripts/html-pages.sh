@@ -36,7 +36,7 @@ page() {
     pandoc --from=markdown+gfm_auto_identifiers-implicit_figures --to=html5 \
         --standalone --mathml --template="$source/page.html" \
         --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" \
-        "$@" --output="$output" "$markdown"
+        --css="${css:-pages.css}" "$@" --output="$output" "$markdown"
 }
 # Each language's own name, and its tag for HTML's lang attribute.
 endonym() {
@@ -106,11 +106,17 @@ for language in $languages; do
         names="$names $name"
     done
     for name in $names; do
-        page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
+        css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
             --metadata=lang:"$(tag "$language")" --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
             --metadata=in-english:"$(in_english "$language")" \
             --variable=languages:"$(bar "$language" "$name")"
     done
-    cp "$translations/$language"/docs/model-*.svg "$out/$language/"
+    # The Windows cross build has no model data to draw them from: there the
+    # English plots stand in.
+    if [ -f "$translations/$language/docs/model-angle.svg" ]; then
+        cp "$translations/$language"/docs/model-*.svg "$out/$language/"
+    else
+        cp "$top"/docs/model-*.svg "$out/$language/"
+    fi
 done
