@@ -112,11 +112,10 @@ for language in $languages; do
             --metadata=in-english:"$(in_english "$language")" \
             --variable=languages:"$(bar "$language" "$name")"
     done
-    # The Windows cross build has no model data to draw them from: there the
-    # English plots stand in.
-    if [ -f "$translations/$language/docs/model-angle.svg" ]; then
-        cp "$translations/$language"/docs/model-*.svg "$out/$language/"
-    else
-        cp "$top"/docs/model-*.svg "$out/$language/"
-    fi
+    # Each of the English model page's plots, drawn in the language.
+    for plot in "$top"/docs/model-*.svg; do
+        translated=$translations/$language/docs/$(basename "$plot")
+        [ -f "$translated" ] || { echo "html-pages.sh: no plot $translated in $language" >&2; exit 1; }
+        cp "$translated" "$out/$language/"
+    done
 done
