@@ -67,6 +67,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\$(PAGES)\model.html"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "$(READ_MODEL)"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -119,6 +120,21 @@ FunctionEnd
 !macroend
 !insertmacro CLOSE_PROGRAMS_FIRST ""
 !insertmacro CLOSE_PROGRAMS_FIRST "un."
+
+; Modern UI makes the finish page's check boxes one line high; the second
+; one's text with the page's file takes two in German, say, so it gets twice
+; the height (the box wraps its text).
+Function FinishPageShow
+    System::Call "*(i, i, i, i) p .r0"
+    System::Call "user32::GetWindowRect(p $mui.FinishPage.ShowReadme, p r0)"
+    System::Call "*$0(i .r1, i .r2, i .r3, i .r4)"
+    System::Free $0
+    IntOp $3 $3 - $1
+    IntOp $4 $4 - $2
+    IntOp $4 $4 * 2
+    ; SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE
+    System::Call "user32::SetWindowPos(p $mui.FinishPage.ShowReadme, p 0, i 0, i 0, i r3, i r4, i 0x16)"
+FunctionEnd
 
 Function .onInit
     !insertmacro MULTIUSER_INIT
