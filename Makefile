@@ -9,11 +9,15 @@ VERSION := $(shell sed -n 's/^project(.* VERSION \([0-9.]*\)).*/\1/p' CMakeLists
 BUILD ?= build
 # Every option the builds rely on is stated, so a build folder configured
 # otherwise by hand is set back: hardened as the package ships, no
-# sanitizers, with the icon and the HTML pages the package holds. Each
+# sanitizers, with the icon, the HTML pages and the translations the package
+# holds (LANGUAGES=de builds the one language alone, as a translator checks it). Each
 # target adds the parts it needs: the tests, the benchmarks.
 SANITIZE_FLAG = -DSANITIZE=OFF
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON $(SANITIZE_FLAG) \
-              -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF
+              -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF \
+              -DVELMORA_TRANSLATIONS=ON -DVELMORA_LANGUAGES="$(LANGUAGES)"
+# Empty: every language of po/LINGUAS.
+LANGUAGES ?=
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
 # directory of its own; every executable carries the sanitizers' settings
@@ -25,15 +29,17 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The programs need the first line alone; make build adds the icon (librsvg2-bin,
-# libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev).
+# libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev),
+# and the translations (gettext, po4a; gnuplot-nox for the translated plots).
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
-                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file
+                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext gettext-base po4a gnuplot-nox
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
-                chromium chromium-driver python3-selenium fonts-lmodern
+                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
-DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core
+DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
-WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc
+WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc \
+                   gettext gettext-base po4a
 # The Raspberry Pi OS packages: Debian's cross compilers and, through
 # multiarch, the libraries of each architecture (make adds the architecture).
 PI_ARCHITECTURES = arm64 armhf
@@ -91,7 +97,8 @@ docs:
 	$(BUILD)/docs/model_figures docs/source/model_page.md.in docs/model.md $(BUILD)/model-data
 	$(BUILD)/docs/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
-	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs
+	sh docs/source/plot-labels.sh >$(BUILD)/model-data/labels.gp
+	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs $(BUILD)/model-data/labels.gp
 	@cmake --build $(BUILD) --target html_pages >/dev/null
 	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 
@@ -123,16 +130,23 @@ lint:
 	sh scripts/reuse-lint.sh
 
 # Both programs for 64-bit Windows, cross-built with MinGW-w64 against a static
-# freeglut built from Debian's source package: build-windows/bin/*.exe.
+# freeglut built from Debian's source package: build-windows/bin/*.exe. The
+# translated pages' plots are the host build's, which draws them from the
+# model's data (the cross build cannot run the figure maker).
+WINDOWS_BUILD ?= build-windows
 windows:
 	@sh scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
-	@sh scripts/build-windows.sh build-windows
-
-# The Windows executables' headers, then the programs under Wine and Xvfb.
-test-windows: windows
-	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64 unzip xdotool
 	@$(MAKE) --no-print-directory build
-	sh tests/windows_test.sh build-windows/bin $(BUILD) $(VERSION) build-windows/programs
+	@LANGUAGES="$(LANGUAGES)" sh scripts/build-windows.sh $(WINDOWS_BUILD) $(BUILD)
+
+# The Windows executables' headers, then the programs under Wine and Xvfb,
+# started by a test program of the host build. The locales package holds the
+# data the test builds its German and Chinese locales from.
+test-windows: windows
+	@sh scripts/ensure-packages.sh $(TEST_PACKAGES) wine64 unzip xdotool locales
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target windows_program_test
+	sh tests/windows_test.sh $(WINDOWS_BUILD)/bin $(BUILD) $(VERSION) $(WINDOWS_BUILD)/programs
 
 # Every download of a release, rebuildable bit for bit: dist/ with the source
 # tarball and its bill of materials (SPDX), the .deb, the Windows zip and

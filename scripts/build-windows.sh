@@ -2,11 +2,16 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # Cross-builds freeglut (from Debian's source package) as a static library and
-# both programs against it, for 64-bit Windows:  build-windows.sh FOLDER
-# The executables and the downloads land in FOLDER/bin.
+# both programs against it, for 64-bit Windows:  build-windows.sh FOLDER HOST_BUILD
+# The executables and the downloads land in FOLDER/bin. HOST_BUILD: a build
+# of this source for this machine with the pages and the translations, the
+# languages of LANGUAGES (empty: all) among them; the translated pages' plots
+# are taken from it, as the cross build cannot run the figure maker.
 set -eu
+[ $# -eq 2 ] || { echo "usage: build-windows.sh FOLDER HOST_BUILD" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
+host=$(cd "$2" && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 jobs=$(nproc 2>/dev/null || echo 2)
 # CMake would take the builder's own flags from these; the toolchain file's stand.
@@ -34,7 +39,8 @@ if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ] || [ "$(cat "$folder/fre
 fi
 
 cmake -S "$top" -B "$folder/programs" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=OFF -DVELMORA_ICON=ON -DVELMORA_WINDOWS_DOWNLOADS=ON \
+    -DBUILD_TESTING=OFF -DVELMORA_ICON=ON -DVELMORA_WINDOWS_DOWNLOADS=ON -DVELMORA_TRANSLATIONS=ON \
+    -DVELMORA_LANGUAGES="${LANGUAGES:-}" -DTRANSLATED_PLOTS_DIR="$host/translations" \
     -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DFREEGLUT_SOURCE_DIR="$folder/freeglut-source" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" >/dev/null
 cmake --build "$folder/programs" -j "$jobs"
 echo "Wrote $folder/bin/velmora.exe and $folder/bin/tarnwick.exe."

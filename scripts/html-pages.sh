@@ -5,27 +5,118 @@
 # with their pictures: index.html (the README), model.html, running.html, ...
 # Equations are MathML, the one stylesheet is pages.css; no script, no web
 # font, nothing a page fetches from the network.
-#   usage: html-pages.sh OUT_DIR
+# With TRANSLATIONS (what the translations' part built: LANGUAGE/README.md,
+# LANGUAGE/docs/*.md and the model page's plots LANGUAGE/docs/model-*.svg for
+# each language, and the compiled catalogues in locale/), each language's
+# pages go in a folder of their own, LANGUAGE/, beside the English ones; a
+# page that exists in several languages names them all at its top, and a
+# translated page links to the pages left in English (the contributors') in
+# the folder above, saying so.
+#   usage: html-pages.sh OUT_DIR [TRANSLATIONS]
 set -eu
-[ $# -eq 1 ] || { echo "usage: html-pages.sh OUT_DIR" >&2; exit 2; }
+[ $# -eq 1 ] || [ $# -eq 2 ] || { echo "usage: html-pages.sh OUT_DIR [TRANSLATIONS]" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
 source=$top/docs/source
 out=$(mkdir -p "$1" && cd "$1" && pwd)
-# page OUTPUT [MARKDOWN]: one page, from standard input without MARKDOWN.
-# Headings get the anchors GitHub gives them, which the pages' links use.
+translations=""
+languages=""
+if [ $# -eq 2 ]; then
+    translations=$(cd "$2" && pwd)
+    for folder in "$translations"/*/; do
+        [ -f "$folder/README.md" ] && languages="$languages $(basename "$folder")"
+    done
+fi
+# page OUTPUT MARKDOWN [PANDOC OPTION...]: one page, from standard input
+# where MARKDOWN is -. Headings get the anchors GitHub gives them, which the
+# pages' links use.
 page() {
     output=$1
-    shift
+    markdown=$2
+    shift 2
     pandoc --from=markdown+gfm_auto_identifiers-implicit_figures --to=html5 \
         --standalone --mathml --template="$source/page.html" \
-        --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" --metadata=lang:en \
-        --css=pages.css --output="$output" "$@"
+        --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" \
+        --css="${css:-pages.css}" "$@" --output="$output" "$markdown"
 }
-page "$out/index.html" "$top/README.md"
+# Each language's own name, and its tag for HTML's lang attribute.
+endonym() {
+    case $1 in
+        en) echo English ;; de) echo Deutsch ;; es) echo Español ;; fr) echo Français ;;
+        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; *) echo "$1" ;;
+    esac
+}
+tag() { echo "$1" | tr _ -; }
+# translate LANGUAGE TEXT: TEXT from the catalogue of LANGUAGE.
+translate() {
+    LANGUAGE=$1 LC_ALL=C.UTF-8 TEXTDOMAIN=velmora TEXTDOMAINDIR=$translations/locale gettext "$2"
+}
+# Translators: said after a link to a page that exists in English only (for contributors).
+in_english() {
+    translate "$1" '(in English)'
+}
+# bar LANGUAGE NAME: the line naming each language the page NAME exists in,
+# for the page in LANGUAGE, each other language a link.
+bar() {
+    # Translators: the name of the line at the top of a page that lists the languages the page is in.
+    printf '<nav class="languages" aria-label="%s">' "$(translate "$1" 'Languages')"
+    separator=""
+    for language in en $languages; do
+        [ "$language" = en ] || [ -f "$translations/$language/$(markdown_of "$2")" ] || continue
+        if [ "$1" = en ]; then root=""; else root="../"; fi
+        if [ "$language" = en ]; then href="$root$2"; else href="$root$language/$2"; fi
+        if [ "$language" = "$1" ]; then
+            printf '%s<strong lang="%s">%s</strong>' "$separator" "$(tag "$language")" "$(endonym "$language")"
+        else
+            printf '%s<a href="%s" hreflang="%s" lang="%s">%s</a>' "$separator" "$href" "$(tag "$language")" \
+                "$(tag "$language")" "$(endonym "$language")"
+        fi
+        separator=" · "
+    done
+    printf '</nav>'
+}
+# The Markdown page NAME.html is made from, relative to the top.
+markdown_of() {
+    case $1 in index.html) echo README.md ;; *) echo "docs/${1%.html}.md" ;; esac
+}
+# english NAME MARKDOWN: the English page, with the languages' line where it is translated.
+english() {
+    for language in $languages; do
+        if [ -f "$translations/$language/$(markdown_of "$1")" ]; then
+            page "$out/$1" "$2" --metadata=lang:en --variable=languages:"$(bar en "$1")"
+            return
+        fi
+    done
+    page "$out/$1" "$2" --metadata=lang:en
+}
+english index.html "$top/README.md"
 for markdown in "$top"/docs/*.md; do
-    page "$out/$(basename "$markdown" .md).html" "$markdown"
+    english "$(basename "$markdown" .md).html" "$markdown"
 done
 # The licence as a page too, its first line the heading.
 licence=$(cat "$top/LICENSE")
-printf '# %s\n' "$licence" | page "$out/LICENSE.html"
+printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --metadata=lang:en
 cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"
+
+# Each translated page keeps its English anchors, so links into it hold.
+for language in $languages; do
+    mkdir -p "$out/$language"
+    names=""
+    for markdown in "$translations/$language/README.md" "$translations/$language"/docs/*.md; do
+        name=$(basename "$markdown" .md).html
+        [ "$name" = README.html ] && name=index.html
+        names="$names $name"
+    done
+    for name in $names; do
+        css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
+            --metadata=lang:"$(tag "$language")" --metadata=english-source:"$top/$(markdown_of "$name")" \
+            --metadata=translated-pages:"$names" \
+            --metadata=in-english:"$(in_english "$language")" \
+            --variable=languages:"$(bar "$language" "$name")"
+    done
+    # Each of the English model page's plots, drawn in the language.
+    for plot in "$top"/docs/model-*.svg; do
+        translated=$translations/$language/docs/$(basename "$plot")
+        [ -f "$translated" ] || { echo "html-pages.sh: no plot $translated in $language" >&2; exit 1; }
+        cp "$translated" "$out/$language/"
+    done
+done

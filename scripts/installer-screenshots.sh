@@ -5,6 +5,8 @@
 # Xvfb, for a person to look at: each page is photographed, then Enter
 # presses its default button. Last, the uninstaller's request to close a
 # running program. The pages cannot be judged by a script; a person can.
+# They speak the locale's language, which Wine makes the Windows user's
+# (LC_ALL=de_DE.UTF-8: German, where the system has that locale).
 #   usage: installer-screenshots.sh SETUP_EXE OUT_DIR
 set -eu
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -19,8 +21,9 @@ export DISPLAY
 # found NAME: the newest window on the screen whose name matches, in $window.
 found() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [ -n "$window" ]; }
 
-# Waits for a window whose name matches, photographs the screen once it has
-# drawn, and presses Enter in that window.
+# Waits for a window whose name matches (the installer's and uninstaller's
+# hold "Velmora VERSION" among words in their language), photographs the
+# screen once it has drawn, and presses Enter in that window.
 page() {
     name=$1 file=$2
     wait_for 60 "a window named $name for $file" found "$name"
@@ -34,11 +37,11 @@ page() {
 }
 
 "$WINE" "$setup" >/dev/null 2>&1 &
-page 'Setup' 1-licence.png
-page 'Setup' 2-notices.png
-page 'Setup' 3-for-whom.png
-page 'Setup' 4-folder.png
-page 'Setup' 5-finish.png # progress passes to the finish page by itself
+page 'Velmora [0-9]' 1-licence.png
+page 'Velmora [0-9]' 2-notices.png
+page 'Velmora [0-9]' 3-for-whom.png
+page 'Velmora [0-9]' 4-folder.png
+page 'Velmora [0-9]' 5-finish.png # progress passes to the finish page by itself
 "$wineserver" -k 2>/dev/null || true
 
 folder="$WINEPREFIX/drive_c/Program Files/velmora"
@@ -46,6 +49,6 @@ folder="$WINEPREFIX/drive_c/Program Files/velmora"
 "$WINE" "$folder/velmora.exe" >/dev/null 2>&1 &
 wait_for 60 "the installed velmora.exe's window" found '^Velmora$'
 "$WINE" "$folder/uninstall.exe" >/dev/null 2>&1 &
-page 'Uninstall' 6-uninstall.png
-page 'Uninstall' 7-close-the-program.png
+page 'Velmora [0-9]' 6-uninstall.png
+page 'Velmora [0-9]' 7-close-the-program.png
 echo "Wrote $(ls "$out" | tr '\n' ' ')into $out"

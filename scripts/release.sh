@@ -70,19 +70,21 @@ sed -e "s|^Created: .*|Created: $created|" \
     -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" \
     "$work/reuse.spdx" >"$built/$name.spdx"
 
-# The build type, hardening, icon and pages make test tests; the package
-# strips what it ships.
+# The build type, hardening, icon, pages and translations make test tests;
+# the package strips what it ships.
 cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF \
-    -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DBUILD_TESTING=OFF >/dev/null
+    -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_TRANSLATIONS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$work/linux" -j "$jobs" >/dev/null
 (cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$built/")
 
-# The Raspberry Pi OS packages, cross-built for arm64 and armhf.
-sh "$source/scripts/build-pi-packages.sh" "$work/pi" >/dev/null
+# The Raspberry Pi OS packages, cross-built for arm64 and armhf, with the
+# Linux build's translated plots.
+sh "$source/scripts/build-pi-packages.sh" "$work/pi" "$work/linux" >/dev/null
 cp "$work/pi"/*.deb "$built/"
 
-# freeglut too is built afresh from the source fetched now.
-sh "$source/scripts/build-windows.sh" "$work/windows" >/dev/null
+# freeglut too is built afresh from the source fetched now; the translated
+# pages' plots are the Linux build's.
+sh "$source/scripts/build-windows.sh" "$work/windows" "$work/linux" >/dev/null
 cp "$work/windows/bin/$name-win64.zip" "$work/windows/bin/$name-win64-setup.exe" "$built/"
 
 (cd "$built" && sha256sum -- *.tar.gz *.spdx *.deb *.zip *.exe >SHA256SUMS)

@@ -8,7 +8,9 @@ no request leaves the file system. At a phone's, a tablet's and a desktop's
 width no page is wider than the window, every equation, table and code block
 fits or scrolls in a box of its own, and every plot stays sharp when scaled
 (SVG, or a raster at least twice the width it is shown at); each page is
-saved at each width for a person to look at.
+saved at each width for a person to look at. A translation's pages, in a
+folder of their language beside the English ones, are checked the same way,
+and each says its language (lang) and names the languages it exists in.
   usage: html_pages_test.py HTML_DIR SCREENSHOT_DIR
 Exits 77 (skipped) off Debian where Chromium is missing; on Debian a missing
 browser is a failure."""
@@ -75,6 +77,8 @@ const equations = [...document.getElementsByTagName('math')].map(m => {
 });
 return {
     title: document.title,
+    lang: document.documentElement.lang,
+    languages: [...document.querySelectorAll('nav.languages a')].map(a => a.getAttribute('href')),
     ids: [...document.querySelectorAll('[id]')].map(e => e.id),
     links: [...document.links].map(a => a.href),
     pictures: pictures,
@@ -138,7 +142,7 @@ def check_layout(driver, page, shots, faults):
         height = driver.execute_script("return document.documentElement.scrollHeight")
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
-        driver.save_screenshot(str(shots / f"{page.stem}-{width_name}.png"))
+        driver.save_screenshot(str(shots / f"{page.parent.name}-{page.stem}-{width_name}.png"))
     driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
@@ -146,7 +150,12 @@ def check_page(driver, html_dir, page, shots, faults):
     """Loads one page, checks what needs no other page, returns its facts."""
     driver.get(page.as_uri())
     facts = driver.execute_script(PAGE_FACTS)
-    name = page.name
+    name = str(page.relative_to(html_dir))
+    language = page.parent.name.replace("_", "-") if page.parent != html_dir else "en"
+    if facts["lang"] != language:
+        faults.append(f"{name}: lang {facts['lang']!r}, not {language!r}")
+    if page.parent != html_dir and "../" + page.name not in facts["languages"]:
+        faults.append(f"{name}: the languages' line {facts['languages']} has no link to the English page")
     if not facts["title"]:
         faults.append(f"{name}: no title")
     if facts["scripts"]:
@@ -186,9 +195,10 @@ def check_links(html_dir, facts, faults):
             if parts.scheme in ("http", "https", "mailto"):
                 continue
             target = Path(unquote(parts.path))
-            if parts.scheme != "file" or target.parent != html_dir or not target.is_file():
+            if parts.scheme != "file" or html_dir not in target.parents or not target.is_file():
                 faults.append(f"{name}: link {link} leads to no file of the folder")
-            elif parts.fragment and parts.fragment not in facts.get(target.name, {}).get("ids", []):
+            elif parts.fragment and parts.fragment not in facts.get(
+                    str(target.relative_to(html_dir)), {}).get("ids", []):
                 faults.append(f"{name}: link {link}: no element {parts.fragment!r} in {target.name}")
 
 
@@ -216,7 +226,7 @@ def main():
         return 2
     html_dir = Path(sys.argv[1]).resolve()
     shots = Path(sys.argv[2]).resolve()
-    pages = sorted(html_dir.glob("*.html"))
+    pages = sorted(html_dir.glob("*.html")) + sorted(html_dir.glob("*/*.html"))
     if len(pages) < 2 or not (html_dir / "index.html").is_file():
         print(f"html_pages_test: no pages in {html_dir}", file=sys.stderr)
         return 1
@@ -230,7 +240,8 @@ def main():
             return 1 if on_debian else SKIP
         faults = []
         try:
-            facts = {page.name: check_page(driver, html_dir, page, shots, faults) for page in pages}
+            facts = {str(page.relative_to(html_dir)): check_page(driver, html_dir, page, shots, faults)
+                     for page in pages}
             check_links(html_dir, facts, faults)
             for entry in driver.get_log("browser"):
                 faults.append(f"console: {entry['level']} {entry['message']}")

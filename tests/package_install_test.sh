@@ -4,7 +4,9 @@
 # Installs the build with cmake --install, packages it as a .deb, checks what
 # the package holds and depends on with Debian's own validators, the
 # programs' hardening and stripping, unpacks it into a scratch root and runs
-# the installed programs under Xvfb.
+# the installed programs under Xvfb. Where the build holds the translations,
+# each language's manual pages, menu entries, AppStream text and pages are in
+# the package, and man shows the translated page for that language.
 # Where Debian's tools are missing (another system), it says which and exits
 # 77, which ctest reports as skipped.
 #   usage: package_install_test.sh BUILD_DIR WINDOW_SCREENSHOT [hardened]
@@ -16,7 +18,7 @@ fail() { echo "package_install_test: $*" >&2; exit 1; }
 
 missing=""
 for tool in cpack dpkg-deb dpkg-shlibdeps file lintian desktop-file-validate appstreamcli groff \
-    hardening-check objdump; do
+    hardening-check objdump man; do
     command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
 done
 if [ -n "$missing" ]; then
@@ -54,8 +56,29 @@ for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/
 done
 found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
 appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
-for page in "$share"/man/man1/*.1.gz; do
-    found=$(zcat "$page" | groff -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+# -k: the translated pages are UTF-8, which man-db hands to groff through preconv.
+for page in "$share"/man/man1/*.1.gz "$share"/man/*/man1/*.1.gz; do
+    [ -f "$page" ] || continue
+    found=$(zcat "$page" | groff -k -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+done
+languages=$(grep -v '^#' "$build/translations/po/LINGUAS" 2>/dev/null || true)
+for language in $languages; do
+    for file in man/$language/man1/velmora.1.gz man/$language/man1/tarnwick.1.gz \
+        doc/velmora/html/$language/index.html doc/velmora/html/$language/model.html \
+        doc/velmora/html/$language/model-angle.svg; do
+        [ -f "$share/$file" ] || fail "the package holds no /usr/share/$file"
+    done
+    for program in velmora tarnwick; do
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=" "$share/applications/$program.desktop" ||
+                fail "$program.desktop has no $key[$language]"
+        done
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$share"/metainfo/*.xml || fail "AppStream has no summary in $language"
+    # man-db picks the page of the language asked for: the NAME section's heading is translated.
+    heading=$(LC_ALL=C.UTF-8 LANGUAGE=$language MANPATH=$share/man man -P cat velmora 2>/dev/null | sed -n 3p)
+    english=$(LC_ALL=C.UTF-8 MANPATH=$share/man man -P cat velmora 2>/dev/null | sed -n 3p)
+    [ -n "$heading" ] && [ "$heading" != "$english" ] || fail "LANGUAGE=$language man velmora shows the English page"
 done
 
 # Hardened as Debian's own packages are, and stripped as dh_strip strips.

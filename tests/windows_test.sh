@@ -6,8 +6,9 @@
 # resources (icon, version); the third-party notices against the link maps;
 # the zip; and the installer under Wine and Xvfb: installed silently for all
 # users and for the current user alone, the installed programs run, an
-# uninstall refused while a program runs, an earlier version replaced in
-# place, and each install uninstalled silently without a trace.
+# uninstall refused while a program runs, the installer in a German and a
+# Chinese user's language, an earlier version replaced in place, and each
+# install uninstalled silently without a trace.
 #   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION WINDOWS_BUILD_DIR
 # WINDOWS_BUILD_DIR: where the Windows programs were built (link maps, the
 # folder the downloads hold, the icon, the freeglut source beside it).
@@ -22,6 +23,15 @@ download=velmora-$version-win64
 stage=$windows_build/$download
 fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 . "$top/scripts/wine-scratch.sh"
+# The languages the downloads were built with, and a text in one of them.
+languages=$(cat "$windows_build/translations/po/LINGUAS")
+translation() {
+    LANGUAGE=$1 LC_ALL=C.UTF-8 TEXTDOMAINDIR=$windows_build/translations/locale gettext -d velmora "$2"
+}
+# Wine takes Windows' user language from the locale: English, but where a
+# check below names another.
+LC_ALL=C.UTF-8
+export LC_ALL
 
 allowed="ADVAPI32 GDI32 GLU32 KERNEL32 MSVCRT OPENGL32 USER32 WINMM"
 for program in velmora tarnwick; do
@@ -86,7 +96,8 @@ check_notices() {
 check_notices "$stage/THIRD-PARTY-NOTICES.txt"
 
 # The zip: one folder with both programs, the licence, the notices, a README
-# for Windows and the pages; the same files as the folder the installer installs.
+# for Windows and the pages, each also in every language; the same files as
+# the folder the installer installs.
 expected=$(cd "$windows_build" && find "$download" -type f | sort)
 members=$(unzip -Z1 "$bin/$download.zip")
 [ "$members" = "$expected" ] || fail "the zip holds: $members"
@@ -98,6 +109,21 @@ check_notices "$scratch/zip/$download/THIRD-PARTY-NOTICES.txt"
 grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.txt" || fail "README.txt lacks Windows line endings"
 for name in THIRD-PARTY-NOTICES.txt docs; do
     grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
+done
+# Each language's pages show the model's plots drawn in that language: their
+# legend names the programs' model in it.
+for language in $languages; do
+    for file in "README.$language.txt" "docs/$language/index.html" "docs/$language/model.html"; do
+        printf '%s\n' "$members" | grep -qxF "$download/$file" || fail "the zip lacks $file"
+    done
+    grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.$language.txt" ||
+        fail "README.$language.txt lacks Windows line endings"
+    legend=$(translation "$language" "the programs' model")
+    [ "$legend" != "the programs' model" ] || fail "the $language catalogue leaves the plots' legend in English"
+    for plot in "$top"/docs/model-*.svg; do
+        plot=docs/$language/$(basename "$plot")
+        grep -qF "$legend" "$scratch/zip/$download/$plot" || fail "the zip's $plot is not drawn in $language"
+    done
 done
 
 # Runs a Wine command and waits until every Wine process has ended, each for
@@ -112,12 +138,25 @@ uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The values of a registry key, one "NAME|TYPE|DATA" a line.
 key_values() { "$WINE" reg query "$1" 2>/dev/null | tr -d '\r' | sed 's/^[[:space:]]*//; s/[[:space:]]\{2,\}/|/g'; }
 
-# check_install ROOT FOLDER MENU: the files, shortcuts and Uninstall key of an install.
+# Standard input as one line of hex digits.
+hex() { od -An -v -tx1 | tr -d ' \n'; }
+# check_install ROOT FOLDER MENU [LANGUAGE]: the files, shortcuts and
+# Uninstall key of an install whose installer spoke LANGUAGE (en): each
+# shortcut's description, one of the installer's own texts, in that language
+# (UTF-16LE in the .lnk).
 check_install() {
-    root=$1 folder=$2 menu=$3
+    root=$1 folder=$2 menu=$3 language=${4:-en}
     for file in $installed uninstall.exe; do [ -f "$folder/$file" ] || fail "the installer put no $file into $folder"; done
     check_notices "$folder/THIRD-PARTY-NOTICES.txt"
-    for shortcut in Velmora Tarnwick; do [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut in $menu"; done
+    for shortcut in Velmora Tarnwick; do
+        [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut in $menu"
+        program=$(echo "$shortcut" | tr '[:upper:]' '[:lower:]')
+        comment=$(translation "$language" "$(sed -n 's/^Comment=//p' "$top/packaging/$program.desktop")")
+        case $(hex <"$menu/$shortcut.lnk") in
+            *"$(printf '%s' "$comment" | iconv -f UTF-8 -t UTF-16LE | hex)"*) ;;
+            *) fail "the shortcut $shortcut is not described in $language as \"$comment\"" ;;
+        esac
+    done
     windows_folder=$("$WINE" winepath -w "$folder" 2>/dev/null | tr -d '\r')
     values=$(key_values "$root\\$uninstall_key\\velmora")
     for value in "DisplayName|REG_SZ|Velmora" "DisplayVersion|REG_SZ|$version" "Publisher|REG_SZ|The velmora developers" \
@@ -187,6 +226,22 @@ kill "$xvfb" && xvfb=""
 wine_and_wait "$own/uninstall.exe" /S
 check_removed HKCU "$own" "$own_menu"
 
+# A German and a Chinese user (each a locale of the test's own, from the
+# locales package's data): the installer picks their language, which NSIS
+# reads from Windows' user language, and so the uninstaller.
+mkdir "$scratch/locales"
+for user in de:de_DE zh_CN:zh_CN; do
+    language=${user%%:*} locale=${user#*:}
+    printf '%s\n' "$languages" | grep -qxF "$language" || continue
+    localedef -i "$locale" -f UTF-8 "$scratch/locales/$locale.UTF-8" || fail "localedef could not make $locale.UTF-8"
+    LOCPATH=$scratch/locales LC_ALL=$locale.UTF-8 "$WINE" "$setup" /S /CurrentUser >/dev/null 2>&1
+    "$wineserver" -w
+    check_install HKCU "$own" "$own_menu" "$language"
+    LOCPATH=$scratch/locales LC_ALL=$locale.UTF-8 "$WINE" "$own/uninstall.exe" /S >/dev/null 2>&1
+    "$wineserver" -w
+    check_removed HKCU "$own" "$own_menu"
+done
+
 # An earlier version, with a file this one no longer has, replaced in place:
 # one Uninstall entry, this version's, and no file of the earlier one left.
 cp -R "$stage" "$scratch/old"
@@ -195,7 +250,8 @@ cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTAL
     -P "$top/cmake/nsis-file-lists.cmake"
 makensis -V1 -DVERSION=0.9.0 -DPUBLISHER="The velmora developers" -DCOPYRIGHT="$copyright" -DSTAGE="$scratch/old" \
     -DICON="$windows_build/icon/velmora.ico" -DINSTALLED_FILES="$scratch/installed.nsh" \
-    -DREMOVED_FILES="$scratch/removed.nsh" -DOUTFILE="$scratch/old-setup.exe" "$top/packaging/windows/installer.nsi" >/dev/null
+    -DREMOVED_FILES="$scratch/removed.nsh" -DSTRINGS="$windows_build/installer-strings.nsh" \
+    -DOUTFILE="$scratch/old-setup.exe" "$top/packaging/windows/installer.nsi" >/dev/null
 wine_and_wait "$scratch/old-setup.exe" /S /AllUsers
 [ -f "$all_users/old-only.txt" ] || fail "the earlier version did not install"
 key_values "HKLM\\$uninstall_key\\velmora" | grep -qxF "DisplayVersion|REG_SZ|0.9.0" || fail "the earlier version wrote no key"
@@ -206,4 +262,4 @@ entries=$("$WINE" reg query "HKLM\\$uninstall_key" 2>/dev/null | tr -d '\r' | gr
 [ "$entries" = 1 ] || fail "$entries Uninstall entries for velmora"
 wine_and_wait "$all_users/uninstall.exe" /S
 check_removed HKLM "$all_users" "$all_menu"
-echo "windows_test: the executables, the notices, the zip, and the installer for all users and for one, run, upgraded and uninstalled under Wine"
+echo "windows_test: the executables, the notices, the zip in every language, and the installer for all users and for one, in the user's language, run, upgraded and uninstalled under Wine"

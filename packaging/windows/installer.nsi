@@ -8,9 +8,13 @@
 ; on its model. A Start-menu shortcut for each program, an entry in Apps, and
 ; the uninstaller that takes all of it away again. Installing over an earlier
 ; version removes it first, with its own uninstaller.
+; Its pages speak the user's Windows language where it is one of the six
+; below (NSIS picks it at start), English otherwise; the texts of our own come
+; from the translations' catalogues (installer-strings.sh).
 ; Silent: /S, /S /AllUsers, /S /CurrentUser. The build defines VERSION,
 ; PUBLISHER, COPYRIGHT, STAGE (the folder holding what installs), ICON,
-; INSTALLED_FILES and REMOVED_FILES (the lists of what the folder holds) and OUTFILE.
+; INSTALLED_FILES and REMOVED_FILES (the lists of what the folder holds),
+; STRINGS (the texts of our own, LangString lines) and OUTFILE.
 Unicode true
 Target amd64-unicode
 
@@ -49,24 +53,35 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !define MUI_ABORTWARNING
 
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
-!define MUI_PAGE_HEADER_TEXT "Third-party notices"
-!define MUI_PAGE_HEADER_SUBTEXT "The libraries inside Velmora and Tarnwick, and their licences."
-!define MUI_LICENSEPAGE_TEXT_TOP "Velmora and Tarnwick carry parts of freeglut, MinGW-w64 and GCC:"
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "This text is installed as THIRD-PARTY-NOTICES.txt. $_CLICK"
+!define MUI_PAGE_HEADER_TEXT "$(NOTICES_HEADER)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(NOTICES_SUBTEXT)"
+!define MUI_LICENSEPAGE_TEXT_TOP "$(NOTICES_TOP)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(NOTICES_BOTTOM) $_CLICK"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\THIRD-PARTY-NOTICES.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Velmora"
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\docs\model.html"
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "Read how the pendulum is computed (docs\model.html)"
+!define MUI_FINISHPAGE_RUN_TEXT "$(START_VELMORA)"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\$(PAGES)\model.html"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(READ_MODEL)"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: the language where the user's is none of these.
 !insertmacro MUI_LANGUAGE English
+!insertmacro MUI_LANGUAGE German
+!insertmacro MUI_LANGUAGE Spanish
+!insertmacro MUI_LANGUAGE French
+!insertmacro MUI_LANGUAGE PortugueseBR
+!insertmacro MUI_LANGUAGE SimpChinese
+!include "${STRINGS}"
+
+; The folder a message names (installer-strings.sh's {folder}).
+Var Folder
 
 ; Windows refuses to open a running program's file for writing: each
 ; program found running is named in $1.
@@ -75,7 +90,11 @@ VIAddVersionKey ProductVersion "${VERSION}"
         ClearErrors
         FileOpen $0 "$INSTDIR\${PROGRAM}" a
         ${If} ${Errors}
-            StrCpy $1 "$1 ${PROGRAM}"
+            ${If} $1 == ""
+                StrCpy $1 "${PROGRAM}"
+            ${Else}
+                StrCpy $1 "$1 ${PROGRAM}"
+            ${EndIf}
         ${Else}
             FileClose $0
         ${EndIf}
@@ -91,7 +110,8 @@ Function ${UN}CloseProgramsFirst
     !insertmacro PROGRAM_RUNNING velmora.exe
     !insertmacro PROGRAM_RUNNING tarnwick.exe
     StrCmp $1 "" done
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Please close$1 (running from $INSTDIR), then choose Retry." \
+    StrCpy $Folder $INSTDIR
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CLOSE_FIRST)" \
         /SD IDCANCEL IDRETRY retry
     SetErrorLevel 2
     Quit
@@ -100,6 +120,21 @@ FunctionEnd
 !macroend
 !insertmacro CLOSE_PROGRAMS_FIRST ""
 !insertmacro CLOSE_PROGRAMS_FIRST "un."
+
+; Modern UI makes the finish page's check boxes one line high; the second
+; one's text with the page's file takes two in German, say, so it gets twice
+; the height (the box wraps its text).
+Function FinishPageShow
+    System::Call "*(i, i, i, i) p .r0"
+    System::Call "user32::GetWindowRect(p $mui.FinishPage.ShowReadme, p r0)"
+    System::Call "*$0(i .r1, i .r2, i .r3, i .r4)"
+    System::Free $0
+    IntOp $3 $3 - $1
+    IntOp $4 $4 - $2
+    IntOp $4 $4 * 2
+    ; SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE
+    System::Call "user32::SetWindowPos(p $mui.FinishPage.ShowReadme, p 0, i 0, i 0, i r3, i r4, i 0x16)"
+FunctionEnd
 
 Function .onInit
     !insertmacro MULTIUSER_INIT
@@ -125,10 +160,11 @@ Section
     ReadRegStr $2 SHCTX "${KEY}" InstallLocation
     ${If} $2 != ""
     ${AndIf} ${FileExists} "$2\uninstall.exe"
-        DetailPrint "Removing the installed version from $2"
+        StrCpy $Folder $2
+        DetailPrint "$(REMOVING)"
         ExecWait '"$2\uninstall.exe" /S _?=$2' $3
         ${If} $3 != 0
-            MessageBox MB_OK|MB_ICONSTOP "The installed version in $2 could not be removed. Close Velmora and Tarnwick, then run this setup again." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "$(REMOVE_FAILED)" /SD IDOK
             SetErrorLevel 2
             Quit
         ${EndIf}
@@ -140,8 +176,11 @@ Section
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    CreateShortcut "$SMPROGRAMS\Velmora.lnk" "$INSTDIR\velmora.exe" "" "$INSTDIR\velmora.exe" 0
-    CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\tarnwick.exe" "" "$INSTDIR\tarnwick.exe" 0
+    ; Each shortcut's description, its tooltip, in the installer's language.
+    CreateShortcut "$SMPROGRAMS\Velmora.lnk" "$INSTDIR\velmora.exe" "" "$INSTDIR\velmora.exe" 0 \
+        SW_SHOWNORMAL "" "$(VELMORA_COMMENT)"
+    CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\tarnwick.exe" "" "$INSTDIR\tarnwick.exe" 0 \
+        SW_SHOWNORMAL "" "$(TARNWICK_COMMENT)"
 
     ; SHCTX: HKLM for all users, HKCU for the current user.
     WriteRegStr SHCTX "${KEY}" DisplayName "Velmora"

@@ -1,0 +1,48 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# The model page's plots' titles, axis labels and legends as gnuplot string
+# variables, for model-plots.gp, in the language gettext picks: LANGUAGE,
+# with TEXTDOMAINDIR holding the build's catalogues (po/); English where
+# neither is set. A line break in a text is a line break in the plot.
+#   plot-labels.sh >LABELS.gp
+set -eu
+export TEXTDOMAIN=velmora
+# In a C locale gettext ignores LANGUAGE; C.UTF-8 is in every Debian system.
+[ -z "${LANGUAGE:-}" ] || export LC_ALL=C.UTF-8
+# label NAME TEXT: NAME = "TEXT", quoted for gnuplot's double quotes.
+label() {
+    printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' | awk 'NR > 1 { printf "\\n" } { printf "%s", $0 }')"
+}
+# Translators: the title of the plot of angle against time over ten seconds.
+label angleTitle "$(gettext 'The first ten seconds: angle against time')"
+# Translators: an axis label; t is the time's symbol and (s) its unit, seconds: keep both.
+label timeLabel "$(gettext 'simulated time t (s)')"
+# Translators: an axis label; θ is the angle's symbol, keep it.
+label angleLabel "$(gettext 'angle θ from straight down (degrees)')"
+# Translators: an axis label; θ is the angle's symbol, keep it.
+label angleShortLabel "$(gettext 'angle θ (degrees)')"
+# Translators: an axis label; ω is the symbol of angular velocity, keep it and the unit.
+label velocityLabel "$(gettext 'angular velocity ω (degrees/s)')"
+# Translators: a legend: the pendulum computed exactly, with elliptic functions.
+label exactKey "$(gettext 'exact pendulum')"
+# Translators: a legend; h = 0.01 s is the time step: keep it as it is.
+label rungeKuttaKey "$(gettext 'classical Runge–Kutta, h = 0.01 s')"
+# Translators: a legend: the semi-implicit Euler step that velmora and tarnwick use.
+label modelKey "$(gettext "the programs' model")"
+# Translators: a plot's title, on two lines; break it where it reads well.
+label portraitTitle "$(gettext 'Phase portrait: each curve is one closed orbit,
+retraced every swing')"
+# Translators: a plot's title, on two lines; 200,000 is a count of time steps, 10 s ten seconds.
+label energyTitle "$(gettext 'Energy against the starting energy, 200,000 steps
+(band: least to greatest in each 10 s)')"
+# Translators: an axis label; the error in per cent.
+label energyLabel "$(gettext 'relative energy error (%)')"
+# Translators: a plot's title, on two lines.
+label lagTitle "$(gettext 'How far each swing falls behind
+the exact pendulum')"
+# Translators: an axis label, on two lines.
+label lagLabel "$(gettext 'phase lag at each upward
+zero crossing (degrees)')"
+# Translators: the label of a line drawn at 60 s of simulated time.
+label minuteLabel "$(gettext 'one minute')"
