@@ -71,7 +71,7 @@ test:
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j $(JOBS); status=$$?; \
 	    grep -h ': skipped, ' $(BUILD)/Testing/Temporary/LastTest.log 2>/dev/null; exit $$status
 
-# The README's pictures: a still of each program, both on a desktop with a
+# The pages' pictures: a still of each program, both on a desktop with a
 # task bar, and two seconds of tarnwick as a looping GIF put together by
 # ImageMagick, each frame shown for its real time on screen.
 screenshot:
@@ -110,9 +110,10 @@ bench:
 	@cmake --build $(BUILD)-release -j $(JOBS)
 	sh bench/run.sh $(BUILD)-release
 
-# clang-tidy and cppcheck over every source (the benchmarks and the sanitizer
-# build's settings included; clang-tidy leaves out the *_windows.cpp files,
-# which need Windows' headers and are compiled by make windows), with the
+# clang-format over every source; clang-tidy over every .cpp but the
+# *_windows.cpp files, which need Windows' headers and are compiled by make
+# windows; cppcheck over what the lint build compiles (the benchmarks and the
+# sanitizer build's settings included); with the
 # checks in .clang-tidy, the formatting of .clang-format, and every file's
 # licence (reuse lint); any finding fails. (Newer cppcheck also notes where it
 # limits its branch analysis: a note, not a finding.) The sources are the

@@ -10,7 +10,7 @@
 set -eu
 script=$1/packaging/windows/third-party-notices.sh
 fail() { printf 'third_party_notices_test: %s\n' "$*" >&2; exit 1; }
-command -v dpkg-query >/dev/null || { echo "third_party_notices_test: skipped: no dpkg-query"; exit 77; }
+command -v dpkg-query >/dev/null || { echo "third_party_notices_test: skipped, no dpkg-query here to read Debian's copyright files"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
