@@ -26,7 +26,7 @@ for po in "$@"; do
     fuzzy=$(msgattrib --only-fuzzy --no-obsolete --no-wrap "$scratch/merged.po" | summary)
     # Equations, code and placeholders, compared as sorted lists; a code block
     # (its lines indented) may have its comments translated.
-    changed=$(msgattrib --translated --no-fuzzy --no-obsolete "$scratch/merged.po" | msgexec sh -c '
+    changed=$(msgattrib --translated --no-fuzzy --no-obsolete "$scratch/merged.po" | LC_ALL=C.UTF-8 msgexec sh -c '
         [ -n "$MSGEXEC_MSGID" ] || exit 0
         case $MSGEXEC_MSGID in "    "*) exit 0 ;; esac
         pieces() { tr "\n" " " | grep -o "\\\$\\\$[^\$]*\\\$\\\$\|\\\$[^\$ ][^\$]*\\\$\|\`[^\`]*\`\|{[a-z]*}" | sort || true; }

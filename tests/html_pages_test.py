@@ -20,6 +20,7 @@ import os
 import struct
 import sys
 import tempfile
+import time
 from pathlib import Path
 from urllib.parse import unquote, urlsplit
 
@@ -66,6 +67,13 @@ def start_browser(profile):
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), None
 
+
+# The page, its stylesheet and its pictures all in.
+LOADED = """
+return document.readyState === 'complete' && document.styleSheets.length > 0
+    && [...document.images].every(i => i.complete);
+"""
+LOAD_SECONDS = 60
 
 PAGE_FACTS = """
 const pictures = [...document.images].map(i => ({src: i.src, complete: i.complete,
@@ -149,6 +157,12 @@ def check_layout(driver, page, shots, faults):
 def check_page(driver, html_dir, page, shots, faults):
     """Loads one page, checks what needs no other page, returns its facts."""
     driver.get(page.as_uri())
+    # On a busy machine the browser may hand the page back before its
+    # stylesheet and pictures are in; what is missing after the deadline is
+    # a fault of the page.
+    deadline = time.monotonic() + LOAD_SECONDS
+    while time.monotonic() < deadline and not driver.execute_script(LOADED):
+        time.sleep(0.1)
     facts = driver.execute_script(PAGE_FACTS)
     name = str(page.relative_to(html_dir))
     language = page.parent.name.replace("_", "-") if page.parent != html_dir else "en"

@@ -56,10 +56,11 @@ for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/
 done
 found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
 appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
-# -k: the translated pages are UTF-8, which man-db hands to groff through preconv.
+# -k: the translated pages are UTF-8, which preconv reads from their coding
+# line in any locale (the plain C one here), as man-db hands them to groff.
 for page in "$share"/man/man1/*.1.gz "$share"/man/*/man1/*.1.gz; do
     [ -f "$page" ] || continue
-    found=$(zcat "$page" | groff -k -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+    found=$(zcat "$page" | LC_ALL=C groff -k -man -ww -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
 done
 languages=$(grep -v '^#' "$build/translations/po/LINGUAS" 2>/dev/null || true)
 for language in $languages; do
