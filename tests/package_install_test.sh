@@ -77,7 +77,10 @@ for language in $languages; do
                 fail "$program.desktop has no $key[$language]"
         done
     done
-    grep -q "<summary xml:lang=\"$language\">" "$share"/metainfo/*.xml || fail "AppStream has no summary in $language"
+    # Newer gettext writes the language as a BCP 47 tag (pt-BR), older as its code (pt_BR).
+    tag=$(echo "$language" | tr _ -)
+    grep -q -e "<summary xml:lang=\"$language\">" -e "<summary xml:lang=\"$tag\">" "$share"/metainfo/*.xml ||
+        fail "AppStream has no summary in $language"
     # man-db picks the page of a user's language (-L, as their locale would
     # be): the NAME section's heading is translated.
     heading=$(LC_ALL=C.UTF-8 MANPATH=$share/man man -L "$language.UTF-8" -P cat velmora 2>/dev/null | sed -n 3p)
