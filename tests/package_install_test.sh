@@ -77,9 +77,13 @@ for language in $languages; do
                 fail "$program.desktop has no $key[$language]"
         done
     done
-    # Newer gettext writes the language as a BCP 47 tag (pt-BR), older as its code (pt_BR).
-    tag=$(echo "$language" | tr _ -)
-    grep -q -e "<summary xml:lang=\"$language\">" -e "<summary xml:lang=\"$tag\">" "$share"/metainfo/*.xml ||
+    # Newer gettext writes the language as a BCP 47 tag, with the script where
+    # it has one (pt-BR, zh-Hans-CN); older as its code (pt_BR, zh_CN).
+    case $language in
+    *_*) tag="${language%%_*}(-[A-Z][a-z]{3})?-${language#*_}" ;;
+    *) tag=$language ;;
+    esac
+    grep -q -E "<summary xml:lang=\"($language|$tag)\">" "$share"/metainfo/*.xml ||
         fail "AppStream has no summary in $language"
     # man-db picks the page of a user's language (-L, as their locale would
     # be): the NAME section's heading is translated.
