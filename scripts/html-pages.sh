@@ -7,7 +7,7 @@
 # font, nothing a page fetches from the network.
 # With TRANSLATIONS (what the translations' part built: LANGUAGE/README.md,
 # LANGUAGE/docs/*.md and the model page's plots LANGUAGE/docs/model-*.svg for
-# each language, and the compiled catalogues in locale/), each language's
+# each language, and the merged catalogues in po/), each language's
 # pages go in a folder of their own, LANGUAGE/, beside the English ones; a
 # page that exists in several languages names them all at its top, and a
 # translated page links to the pages left in English (the contributors') in
@@ -47,8 +47,9 @@ endonym() {
 }
 tag() { echo "$1" | tr _ -; }
 # translate LANGUAGE TEXT: TEXT from the catalogue of LANGUAGE.
+. "$top/po/lookup.sh"
 translate() {
-    LANGUAGE=$1 LC_ALL=C.UTF-8 TEXTDOMAIN=velmora TEXTDOMAINDIR=$translations/locale gettext "$2"
+    CATALOGUE=$translations/po/$1.po gettext "$2"
 }
 # Translators: said after a link to a page that exists in English only (for contributors).
 in_english() {

@@ -25,8 +25,9 @@ fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 . "$top/scripts/wine-scratch.sh"
 # The languages the downloads were built with, and a text in one of them.
 languages=$(cat "$windows_build/translations/po/LINGUAS")
+. "$top/po/lookup.sh"
 translation() {
-    LANGUAGE=$1 LC_ALL=C.UTF-8 TEXTDOMAINDIR=$windows_build/translations/locale gettext -d velmora "$2"
+    CATALOGUE=$windows_build/translations/po/$1.po gettext "$2"
 }
 # Wine takes Windows' user language from the locale: English, but where a
 # check below names another.

@@ -2,14 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The model page's plots' titles, axis labels and legends as gnuplot string
-# variables, for model-plots.gp, in the language gettext picks: LANGUAGE,
-# with TEXTDOMAINDIR holding the build's catalogues (po/); English where
-# neither is set. A line break in a text is a line break in the plot.
-#   plot-labels.sh >LABELS.gp
+# variables, for model-plots.gp, in the language of the catalogue CATALOGUE
+# (the build's po/LANGUAGE.po); English where it is not set. A line break in
+# a text is a line break in the plot.
+#   CATALOGUE=LANGUAGE.po plot-labels.sh >LABELS.gp
 set -eu
-export TEXTDOMAIN=velmora
-# In a C locale gettext ignores LANGUAGE; C.UTF-8 is in every Debian system.
-[ -z "${LANGUAGE:-}" ] || export LC_ALL=C.UTF-8
+. "$(dirname "$0")/../../po/lookup.sh"
 # label NAME TEXT: NAME = "TEXT", quoted for gnuplot's double quotes.
 label() {
     printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' | awk 'NR > 1 { printf "\\n" } { printf "%s", $0 }')"

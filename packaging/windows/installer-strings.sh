@@ -2,14 +2,16 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The installer's own texts in each language, as NSIS LangString lines for
-# installer.nsi, from the catalogues compiled into LOCALE_DIR (po/); English
-# first, then each LANGUAGE given (gettext's names: de, pt_BR, zh_CN, ...).
+# installer.nsi, from the build's catalogues in CATALOGUE_DIR (po/); English
+# first, then each LANGUAGE given (gettext's names: de, pt_BR, zh_CN, ...);
+# a language without a catalogue there gets the English texts.
 # {programs} and {folder} in a text stand for the NSIS variables $1 and
 # $Folder, {page} for the model page in that language's folder of pages.
-#   installer-strings.sh LOCALE_DIR [LANGUAGE...] >STRINGS.nsh
+#   installer-strings.sh CATALOGUE_DIR [LANGUAGE...] >STRINGS.nsh
 set -eu
-[ $# -ge 1 ] || { echo "usage: installer-strings.sh LOCALE_DIR [LANGUAGE...]" >&2; exit 2; }
-export TEXTDOMAIN=velmora TEXTDOMAINDIR="$1" LC_ALL=C.UTF-8
+[ $# -ge 1 ] || { echo "usage: installer-strings.sh CATALOGUE_DIR [LANGUAGE...]" >&2; exit 2; }
+. "$(dirname "$0")/../../po/lookup.sh"
+catalogues=$1
 shift
 # nsis NAME TEXT: one LangString, quoted for NSIS ($ doubled, " and line breaks escaped).
 nsis() {
@@ -26,7 +28,7 @@ for language in en "$@"; do
         zh_CN) nsis_language=SIMPCHINESE ;;
         *) echo "installer-strings.sh: no NSIS language for $language: add it here and in installer.nsi" >&2; exit 1 ;;
     esac
-    export LANGUAGE="$language"
+    CATALOGUE=$catalogues/$language.po
     pages=docs
     [ "$language" = en ] || pages="docs\\$language"
     model_page=$(printf '%s' "$pages\\model.html" | sed 's/\\/\\\\/g')
