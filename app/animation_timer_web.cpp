@@ -28,6 +28,13 @@ void startAnimationTimer(unsigned int period)
     glutTimerFunc(0, onTimer, 0);
 }
 
+// The simulated time, s, for the page's script (the browser's console, the
+// tests), as the canvas shows it only as pixels.
+extern "C" EMSCRIPTEN_KEEPALIVE double simulatedTime()
+{
+    return pendulumState().t;
+}
+
 void onTimer(int)
 {
     const double now = emscripten_get_now();

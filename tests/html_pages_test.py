@@ -43,7 +43,9 @@ def picture_size(path):
     return None
 
 
-def start_browser(profile):
+def start_browser(profile, extra=()):
+    """Headless Chromium that reaches nothing beyond the files; extra: more
+    command-line switches."""
     try:
         from selenium import webdriver
         from selenium.webdriver.chrome.service import Service
@@ -62,6 +64,7 @@ def start_browser(profile):
         # No name resolves and every proxied request meets a closed port.
         "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9",
         "--proxy-bypass-list=<-loopback>", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}",
+        *extra,
     ):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
