@@ -33,7 +33,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # and the translations (gettext, po4a; gnuplot-nox for the translated plots).
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
                  libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext gettext-base po4a gnuplot-nox
-TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
+# The web pages: Emscripten, and the browser build's sources unpacked by dpkg-source.
+WEB_PACKAGES = cmake make emscripten dpkg-dev
+TEST_PACKAGES = $(BUILD_PACKAGES) $(WEB_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
                 chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
@@ -49,7 +51,7 @@ PI_PACKAGES = crossbuild-essential-arm64 crossbuild-essential-armhf \
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
 RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) $(PI_PACKAGES) git file reuse python3
 
-.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release pi-test-builds test-pi test-pi-model clean
+.PHONY: all build run web test screenshot docs bench lint windows test-windows release test-release pi-test-builds test-pi test-pi-model clean
 
 all: build
 
@@ -62,11 +64,22 @@ run: build
 	@sh scripts/check-display.sh
 	$(BUILD)/$(PROGRAM)
 
+# Both programs as web pages, $(WEB_BUILD)/velmora.html and tarnwick.html,
+# each a file of its own, built with Emscripten on libraries built from
+# pinned sources (scripts/pinned-sources.txt); VELMORA_SOURCES_DIR names a
+# folder that holds those files, for a build without network.
+WEB_BUILD ?= build-web
+web:
+	@sh scripts/ensure-packages.sh $(WEB_PACKAGES)
+	@sh scripts/build-web.sh $(WEB_BUILD)
+
 # The tests are switched on whatever the build folder held, and no test found
-# is a failure; ctest shows no skipped test's output, so its reason is shown here.
+# is a failure; ctest shows no skipped test's output, so its reason is shown
+# here. The web pages are built first, and tested against the programs.
 test:
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES)
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@$(MAKE) --no-print-directory web
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON -DWEB_PAGES_DIR=$(CURDIR)/$(WEB_BUILD) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j $(JOBS); status=$$?; \
 	    grep -h ': skipped, ' $(BUILD)/Testing/Temporary/LastTest.log 2>/dev/null; exit $$status
@@ -196,5 +209,5 @@ test-pi-model: pi-test-builds
 	done
 
 clean:
-	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist \
+	rm -rf build build-release build-sanitize build-lint build-windows build-web build-dist dist \
 	    build-aarch64-linux-gnu build-arm-linux-gnueabihf

@@ -11,7 +11,7 @@ and opened from file://, WebGL drawn by SwiftShader:
   sound   without WebGL one sentence in place of the canvas and nothing
           thrown; tarnwick's toolkit options from the address, with X's
           messages shown in the page; the console quiet throughout.
-  usage: web_pages_test.py CASE PAGE_DIR [WINDOW_SCREENSHOT VELMORA TARNWICK]
+  usage: web_pages_test.py CASE PAGE_DIR WINDOW_SCREENSHOT VELMORA TARNWICK
 Exits 77 (skipped) off Debian where Chromium is missing."""
 
 import os
@@ -245,7 +245,7 @@ def check_sound(folder, faults):
 
 def main():
     global PAGE_DIR, SCREENSHOT
-    if len(sys.argv) not in (3, 6) or sys.argv[1] not in ("render", "pace", "sound"):
+    if len(sys.argv) != 6 or sys.argv[1] not in ("render", "pace", "sound"):
         print(__doc__, file=sys.stderr)
         return 2
     case, PAGE_DIR = sys.argv[1], Path(sys.argv[2]).resolve()
