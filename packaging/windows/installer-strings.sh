@@ -26,6 +26,7 @@ for language in en "$@"; do
         fr) nsis_language=FRENCH ;;
         pt_BR) nsis_language=PORTUGUESEBR ;;
         zh_CN) nsis_language=SIMPCHINESE ;;
+        id) nsis_language=INDONESIAN ;;
         *) echo "installer-strings.sh: no NSIS language for $language: add it here and in installer.nsi" >&2; exit 1 ;;
     esac
     CATALOGUE=$catalogues/$language.po

@@ -78,6 +78,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !insertmacro MUI_LANGUAGE French
 !insertmacro MUI_LANGUAGE PortugueseBR
 !insertmacro MUI_LANGUAGE SimpChinese
+!insertmacro MUI_LANGUAGE Indonesian
 !include "${STRINGS}"
 
 ; The folder a message names (installer-strings.sh's {folder}).
