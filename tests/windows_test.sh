@@ -44,7 +44,8 @@ for program in velmora tarnwick; do
         echo "$header" | grep -q "^[[:space:]]*$mark\$" || fail "$program.exe lacks $mark"
     done
     grep -q "stack smashing detected" "$exe" || fail "$program.exe has no stack protector"
-    x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' && fail "$program.exe has debug sections"
+    sections=$(x86_64-w64-mingw32-objdump -h "$exe") || fail "objdump cannot read $program.exe's sections"
+    echo "$sections" | grep -q '\.debug' && fail "$program.exe has debug sections"
 
     # freeglut gives its windows the icon named GLUT_ICON: 16, 32, 48 and 256 px.
     wrestool -l -t14 "$exe" | grep -q "name='GLUT_ICON'" || fail "$program.exe has no GLUT_ICON"
@@ -61,12 +62,13 @@ done
 # The notices name every library and object file the link maps say went
 # into the programs (import stubs by their library), each licence's text,
 # and freeglut's tarball by its SHA-256.
-linked=$(for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
+for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
          inside && /^\/.*\(/ { sub(/\).*/, ")"); print }
-         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map"
-done | sed 's|^.*/||' | sort -u)
+         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map" >>"$scratch/linked" || fail "awk cannot read $map"
+done
+linked=$(sed 's|^.*/||' "$scratch/linked" | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
 freeglut_source=$windows_build/../freeglut-source/freeglut
