@@ -17,11 +17,24 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/stubs"
 
-# A catalogue complete for its template, compiled; a manual page groff reads
-# without a word.
-printf 'msgid ""\nmsgstr "Content-Type: text/plain; charset=UTF-8\\n"\n\nmsgid "Hello"\nmsgstr ""\n' >"$work/t.pot"
-sed 's/^msgstr ""$/msgstr "Hallo"/' "$work/t.pot" >"$work/de.po"
+# A catalogue complete for its template, compiled, and a script that looks
+# a text up in it (and one it lacks); a manual page groff reads without a word.
+cat >"$work/t.pot" <<'POT'
+msgid ""
+msgstr "Content-Type: text/plain; charset=UTF-8\n"
+
+msgid "the programs' * model"
+msgstr ""
+POT
+sed 's/^msgstr ""$/msgstr "das « * » Modell"/' "$work/t.pot" >"$work/de.po"
 msgfmt -o "$work/de.mo" "$work/de.po"
+cat >"$work/lookup.sh" <<'LOOKUP'
+set -eu
+. "$1/po/lookup.sh"
+use_catalogue "$2"
+[ "$(gettext "the programs' * model")" = "das « * » Modell" ]
+[ "$(gettext "the programs' model")" = "the programs' model" ]
+LOOKUP
 printf '.TH T 1\n.SH NAME\nt \\- a page\n' | gzip -n >"$work/t.1.gz"
 
 # gate TOOL COMMAND...: COMMAND passes as it is, and fails, naming TOOL
@@ -42,7 +55,13 @@ gate() {
 for tool in msgmerge msgattrib msgexec; do
     gate "$tool" sh "$source/po/check-catalogues.sh" "$work/t.pot" "$work/de.po"
 done
-gate python3 sh -c '. "$1/po/lookup.sh" && use_catalogue "$2" && [ "$(gettext Hello)" = Hallo ]' sh "$source" "$work/de.mo"
+gate python3 sh "$work/lookup.sh" "$source" "$work/de.mo"
+# The lookup says nothing in any locale, the plain C one too.
+for locale in C C.UTF-8 ""; do
+    LC_ALL=$locale LANG=$locale sh "$work/lookup.sh" "$source" "$work/de.mo" 2>"$work/errors" ||
+        fail "the lookup failed in the locale '$locale': $(cat "$work/errors")"
+    [ ! -s "$work/errors" ] || fail "the lookup in the locale '$locale' said: $(cat "$work/errors")"
+done
 for tool in zcat groff; do
     gate "$tool" sh "$source/tests/man_page_check.sh" "$work/t.1.gz"
 done
