@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The model page's plots' titles, axis labels and legends as gnuplot string
-# variables, for model-plots.gp, in the language of the catalogue CATALOGUE
-# (the build's po/LANGUAGE.po); English where it is not set. A line break in
-# a text is a line break in the plot.
-#   CATALOGUE=LANGUAGE.po plot-labels.sh >LABELS.gp
+# variables, for model-plots.gp, in the language of the compiled catalogue
+# MO (the build's locale/LANGUAGE/LC_MESSAGES/velmora.mo); English without
+# one. A line break in a text is a line break in the plot.
+#   plot-labels.sh [MO] >LABELS.gp
 set -eu
 . "$(dirname "$0")/../../po/lookup.sh"
+use_catalogue "${1:-}"
 # label NAME TEXT: NAME = "TEXT", quoted for gnuplot's double quotes.
 label() {
     printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' | awk 'NR > 1 { printf "\\n" } { printf "%s", $0 }')"

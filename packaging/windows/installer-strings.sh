@@ -2,16 +2,17 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The installer's own texts in each language, as NSIS LangString lines for
-# installer.nsi, from the build's catalogues in CATALOGUE_DIR (po/); English
+# installer.nsi, from the build's compiled catalogues in LOCALE_DIR
+# (LANGUAGE/LC_MESSAGES/velmora.mo); English
 # first, then each LANGUAGE given (gettext's names: de, pt_BR, zh_CN, ...);
 # a language without a catalogue there gets the English texts.
 # {programs} and {folder} in a text stand for the NSIS variables $1 and
 # $Folder, {page} for the model page in that language's folder of pages.
-#   installer-strings.sh CATALOGUE_DIR [LANGUAGE...] >STRINGS.nsh
+#   installer-strings.sh LOCALE_DIR [LANGUAGE...] >STRINGS.nsh
 set -eu
-[ $# -ge 1 ] || { echo "usage: installer-strings.sh CATALOGUE_DIR [LANGUAGE...]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: installer-strings.sh LOCALE_DIR [LANGUAGE...]" >&2; exit 2; }
 . "$(dirname "$0")/../../po/lookup.sh"
-catalogues=$1
+locale=$1
 shift
 # nsis NAME TEXT: one LangString, quoted for NSIS ($ doubled, " and line breaks escaped).
 nsis() {
@@ -29,7 +30,7 @@ for language in en "$@"; do
         id) nsis_language=INDONESIAN ;;
         *) echo "installer-strings.sh: no NSIS language for $language: add it here and in installer.nsi" >&2; exit 1 ;;
     esac
-    CATALOGUE=$catalogues/$language.po
+    use_catalogue "$locale/$language/LC_MESSAGES/velmora.mo"
     pages=docs
     [ "$language" = en ] || pages="docs\\$language"
     model_page=$(printf '%s' "$pages\\model.html" | sed 's/\\/\\\\/g')
