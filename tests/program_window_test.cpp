@@ -184,8 +184,7 @@ static std::vector<pid_t> loadEveryCore(unsigned seconds)
         const pid_t pid = fork();
         if (pid == 0) {
             alarm(seconds);
-            for (volatile unsigned long spin = 0;; spin = spin + 1) {
-            }
+            for (volatile unsigned long spin = 0;; spin = spin + 1) {}
         }
         if (pid > 0)
             spinners.push_back(pid);
@@ -271,43 +270,21 @@ static const struct CommandLineCase {
     const char *complaint;   // else what the toolkit says before it exits; "" where either is sound
 } cases[] = {
     {"", {"-geometry", "400x250+20+30"}, 400, 250, 20, 30, nullptr},
-    {"", {"-geometry", "+10+10"}, 300, 300, 10, 10, nullptr},
     {"", {"-geometry", "abc"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "0x0"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "x300"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x250junk"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "=400x250+5"}, 400, 250, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "100000x100000"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "65536x300+5+6"}, 1280, 300, 5, 6, nullptr},
-    {"", {"-geometry", "300x65536"}, 300, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "1281x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "1280x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "500x400+++10"}, 500, 400, 0, 10, nullptr}, // a sign without digits reads as 0, as in X
-    {"", {"-geometry", "400x250+-+5"}, 400, 250, 0, 5, nullptr},
-    // Numbers past an int are larger than the screen, not wrapped; a place
-    // past X's 16-bit coordinates is cut to the screen edge it points past.
+    // Numbers past an int are larger than the screen, not wrapped as the
+    // toolkit wraps them; a place past X's 16-bit coordinates is cut to the
+    // screen edge it points past, and one above the screen is kept.
     {"", {"-geometry", "4294967297x4294967297"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x4294967297"}, 400, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "4294967595x300"}, 1280, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "2147483648x2147483648"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x-4294967297"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x250+65600+65600"}, 400, 250, 880, 774, nullptr},
-    {"", {"-geometry", "400x250+99999+99999"}, 400, 250, 880, 774, nullptr},
-    {"", {"-geometry", "400x250-99999-99999"}, 400, 250, 0, 0, nullptr},
-    {"", {"-geometry", "400x250--32767+-99999"}, 400, 250, 880, 0, nullptr},
     {"", {"-geometry", "400x250+32767-32767"}, 400, 250, 32767, -32767 + 1024 - 250, nullptr},
-    {"", {"-geometry", "99999999999x99999999999+99999999999-99999999999"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "2000x500+100+100"}, 1280, 500, 100, 100, nullptr}, // the place is kept
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},
     // A negative offset is a distance from the right or bottom edge to the
     // window's far edge, measured with the size the window gets.
     {"", {"-geometry", "400x300-0-0"}, 400, 300, 880, 724, nullptr},
     {"", {"-geometry", "2000x2000-0-0"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "5000x5000-0-0"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "1400x300-0+0"}, 1280, 300, 0, 0, nullptr},
     {"", {"-geometry", "300x2000+7-5"}, 300, 1024, 7, -5, nullptr},
-    {"", {"-geometry", "-10-10"}, 300, 300, 970, 714, nullptr},
     {"", {"-geometry", "400x250+20+30", "-geometry", "200x100"}, 200, 100, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", longArg}, 0, 0, 0, 0, ""},
     {"", {longArg, "\xff\xfe", "-unknown", "--help"}, 300, 300, defaultPlace, defaultPlace, nullptr},
@@ -316,10 +293,7 @@ static const struct CommandLineCase {
     {"", {"-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-indirect", "-sync"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-sync", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
-    {"", {"-gldebug", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
-    {"", {"-indirect", "-gldebug", "-sync", "-iconic"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-indirect", "-direct"}, 0, 0, 0, 0, "cannot be both specified"},
-    {"", {"-sync", "-direct", "-gldebug", "-indirect"}, 0, 0, 0, 0, "cannot be both specified"},
     {"", {"-display", "nowhere:0"}, 0, 0, 0, 0, "failed to open display"},
     {"", {"-display"}, 0, 0, 0, 0, "-display"},
     {"", {"-geometry"}, 0, 0, 0, 0, "-geometry"},
