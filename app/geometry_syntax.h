@@ -20,5 +20,6 @@ struct GeometryParts {
     unsigned width, height; // 0 where not given; a negative height wraps, as in X
 };
 
-// Numbers past an int overflow, as in X: keep them short.
+// Numbers past an int overflow X's reader: each must be at most
+// geometryNumberLimit (geometry_option.h), as readGeometryOption makes them.
 GeometryParts parseGeometry(const char *text);
