@@ -24,7 +24,7 @@ unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 source=$(sh "$top/scripts/fetch-pinned.sh" freeglut "$folder/freeglut-source")
 stamp=$({
     (cd "$source" && find . -type f | LC_ALL=C sort | tr '\n' '\0' | xargs -0 sha256sum)
-    cat "$toolchain" "$0"
+    cat "$toolchain" "$top/cmake/windres.sh" "$0"
     x86_64-w64-mingw32-gcc --version
     dpkg-query -W 'gcc-mingw-w64*' 'g++-mingw-w64*' 'mingw-w64*' 'binutils-mingw-w64*' 2>/dev/null || true
 } | sha256sum)
