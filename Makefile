@@ -172,7 +172,7 @@ PI_TEST_PACKAGES = $(TEST_PACKAGES) $(PI_PACKAGES) qemu-user-static \
 pi-test-builds:
 	@sh scripts/ensure-packages.sh $(PI_TEST_PACKAGES)
 	@for build in $(PI_TEST_BUILDS); do \
-	    cmake -S . -B $$build -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/$${build#build-}.cmake $(CMAKE_FLAGS) \
+	    cmake -S . -B $$build -DCMAKE_TOOLCHAIN_FILE="$(CURDIR)/cmake/$${build#build-}.cmake" $(CMAKE_FLAGS) \
 	        -DVELMORA_BUILD_DOCS=OFF -DBUILD_TESTING=ON >/dev/null && \
 	    cmake --build $$build -j $(JOBS) --target model_test program_trace_test || exit 1; \
 	done
