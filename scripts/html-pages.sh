@@ -43,7 +43,7 @@ page() {
 endonym() {
     case $1 in
         en) echo English ;; de) echo Deutsch ;; es) echo Español ;; fr) echo Français ;;
-        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; id) echo "Bahasa Indonesia" ;; *) echo "$1" ;;
+        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; id) echo "Bahasa Indonesia" ;; ja) echo "日本語" ;; ru) echo "Русский" ;; *) echo "$1" ;;
     esac
 }
 tag() { echo "$1" | tr _ -; }

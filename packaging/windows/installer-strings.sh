@@ -28,6 +28,8 @@ for language in en "$@"; do
         pt_BR) nsis_language=PORTUGUESEBR ;;
         zh_CN) nsis_language=SIMPCHINESE ;;
         id) nsis_language=INDONESIAN ;;
+        ja) nsis_language=JAPANESE ;;
+        ru) nsis_language=RUSSIAN ;;
         *) echo "installer-strings.sh: no NSIS language for $language: add it here and in installer.nsi" >&2; exit 1 ;;
     esac
     use_catalogue "$locale/$language/LC_MESSAGES/velmora.mo"

@@ -79,6 +79,8 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !insertmacro MUI_LANGUAGE PortugueseBR
 !insertmacro MUI_LANGUAGE SimpChinese
 !insertmacro MUI_LANGUAGE Indonesian
+!insertmacro MUI_LANGUAGE Japanese
+!insertmacro MUI_LANGUAGE Russian
 !include "${STRINGS}"
 
 ; The folder a message names (installer-strings.sh's {folder}).
