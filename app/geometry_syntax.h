@@ -5,7 +5,7 @@
 #pragma once
 
 // The parts a string gives, as X's mask bits.
-enum GeometryPart : unsigned {
+enum GeometryPart : unsigned char {
     geometryX = 0x1,
     geometryY = 0x2,
     geometryWidth = 0x4,
