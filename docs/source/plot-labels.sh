@@ -4,10 +4,21 @@
 # The model page's plots' titles, axis labels and legends as gnuplot string
 # variables, for model-plots.gp, in the language of the catalogue CATALOGUE
 # (the build's po/LANGUAGE.po); English where it is not set. A line break in
-# a text is a line break in the plot.
+# a text is a line break in the plot. Also the font, plotFont.
 #   CATALOGUE=LANGUAGE.po plot-labels.sh >LABELS.gp
 set -eu
 . "$(dirname "$0")/../../po/lookup.sh"
+# The plots' font: one Debian carries for the language's script
+# (fonts-dejavu-core, fonts-wqy-microhei, fonts-noto-cjk, fonts-noto-core),
+# named by the catalogue's language.
+case $(basename "${CATALOGUE:-en.po}" .po) in
+zh_CN) font="WenQuanYi Micro Hei" ;;
+ja) font="Noto Sans CJK JP" ;;
+hi) font="Noto Sans Devanagari" ;;
+ar) font="Noto Sans Arabic" ;;
+*) font="DejaVu Sans" ;;
+esac
+printf 'plotFont = "%s"\n' "$font"
 # label NAME TEXT: NAME = "TEXT", quoted for gnuplot's double quotes.
 label() {
     printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' | awk 'NR > 1 { printf "\\n" } { printf "%s", $0 }')"
