@@ -8,6 +8,9 @@
 # SVG, sharp at any size; the canvas is small for its text, so the labels
 # stay readable where a phone shows the plot about 340 px wide.
 data = ARG1
+# The labels are UTF-8: gnuplot then measures them in characters, not bytes,
+# and keeps room for the key of a language whose letters take two bytes.
+set encoding utf8
 load ARG3
 set terminal svg size 600,460 fixed font plotFont.",16" background "#ffffff"
 set grid lc rgb "#dddddd"

@@ -11,17 +11,23 @@ set -eu
 # The plots' font: one Debian carries for the language's script
 # (fonts-dejavu-core, fonts-wqy-microhei, fonts-noto-cjk, fonts-noto-core),
 # named by the catalogue's language.
+# A language written right to left has each line of a label isolated as
+# right-to-left text (U+2067 ... U+2069): an SVG's text runs left to right,
+# which would put the Latin and Greek parts of a line (θ, h = 0.01 s) on the
+# wrong side of the words around them.
+isolate_start="" isolate_end=""
 case $(basename "${CATALOGUE:-en.po}" .po) in
 zh_CN) font="WenQuanYi Micro Hei" ;;
 ja) font="Noto Sans CJK JP" ;;
 hi) font="Noto Sans Devanagari" ;;
-ar) font="Noto Sans Arabic" ;;
+ar) font="Noto Sans Arabic" isolate_start=$(printf '\342\201\247') isolate_end=$(printf '\342\201\251') ;;
 *) font="DejaVu Sans" ;;
 esac
 printf 'plotFont = "%s"\n' "$font"
 # label NAME TEXT: NAME = "TEXT", quoted for gnuplot's double quotes.
 label() {
-    printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' | awk 'NR > 1 { printf "\\n" } { printf "%s", $0 }')"
+    printf '%s = "%s"\n' "$1" "$(printf '%s\n' "$2" | sed 's/\\/\\\\/g; s/"/\\"/g' |
+        awk -v start="$isolate_start" -v end="$isolate_end" 'NR > 1 { printf "\\n" } { printf "%s%s%s", start, $0, end }')"
 }
 # Translators: the title of the plot of angle against time over ten seconds.
 label angleTitle "$(gettext 'The first ten seconds: angle against time')"
