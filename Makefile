@@ -34,7 +34,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
                  libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext po4a python3 gnuplot-nox
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
-                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei
+                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei fonts-noto-cjk \
+                fonts-noto-core
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3

@@ -39,14 +39,20 @@ page() {
         --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" \
         --css="${css:-pages.css}" "$@" --output="$output" "$markdown"
 }
-# Each language's own name, and its tag for HTML's lang attribute.
+# Each language's own name, its tag for HTML's lang attribute, and the
+# direction its script runs in (HTML's dir).
 endonym() {
     case $1 in
         en) echo English ;; de) echo Deutsch ;; es) echo Español ;; fr) echo Français ;;
-        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; id) echo "Bahasa Indonesia" ;; ja) echo "日本語" ;; ru) echo "Русский" ;; *) echo "$1" ;;
+        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; ru) echo Русский ;;
+        ja) echo 日本語 ;; hi) echo हिन्दी ;; ar) echo العربية ;; id) echo "Bahasa Indonesia" ;;
+        *) echo "$1" ;;
     esac
 }
 tag() { echo "$1" | tr _ -; }
+direction() {
+    case $1 in ar) echo rtl ;; *) echo ltr ;; esac
+}
 # The texts of the pages of each language come from its catalogue, read
 # before its pages are made; the English pages' from none.
 . "$top/po/lookup.sh"
@@ -61,10 +67,11 @@ bar() {
         if [ "$1" = en ]; then root=""; else root="../"; fi
         if [ "$language" = en ]; then href="$root$2"; else href="$root$language/$2"; fi
         if [ "$language" = "$1" ]; then
-            printf '%s<strong lang="%s">%s</strong>' "$separator" "$(tag "$language")" "$(endonym "$language")"
+            printf '%s<strong lang="%s" dir="%s">%s</strong>' "$separator" "$(tag "$language")" \
+                "$(direction "$language")" "$(endonym "$language")"
         else
-            printf '%s<a href="%s" hreflang="%s" lang="%s">%s</a>' "$separator" "$href" "$(tag "$language")" \
-                "$(tag "$language")" "$(endonym "$language")"
+            printf '%s<a href="%s" hreflang="%s" lang="%s" dir="%s">%s</a>' "$separator" "$href" \
+                "$(tag "$language")" "$(tag "$language")" "$(direction "$language")" "$(endonym "$language")"
         fi
         separator=" · "
     done
@@ -107,7 +114,8 @@ for language in $languages; do
     done
     for name in $names; do
         css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
-            --metadata=lang:"$(tag "$language")" --metadata=english-source:"$top/$(markdown_of "$name")" \
+            --metadata=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
+            --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
             --metadata=in-english:"$in_english" \
             --variable=languages:"$(bar "$language" "$name")"
