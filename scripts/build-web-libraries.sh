@@ -7,6 +7,7 @@
 # they and the pages compile with into FOLDER/em-cache. Built again only when
 # one of their pins, the toolchain or this script changes (FOLDER/third-party.stamp),
 # so that make web, make test and make release share one build.
+# scripts/build-web.sh runs it, with emscripten's node modules found.
 #   usage: build-web-libraries.sh FOLDER
 set -eu
 [ $# -eq 1 ] || { echo "usage: build-web-libraries.sh FOLDER" >&2; exit 2; }
@@ -14,6 +15,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 real=$(mkdir -p "$1" && cd "$1" && pwd)
 names="libsdl2 gl4es freeglut-sdl2 libglu"
 
+# The libraries' build systems split their flags at spaces, and the folder
+# may have any name: they see it through a link of a plain name, the same
+# for the same folder, and no path of it reaches the objects. The link is
+# what this prints, for the pages' build to take them from.
+folder=${TMPDIR:-/tmp}/velmora-web-$(printf '%s' "$real" | sha256sum | cut -c1-16)
+ln -sfn "$real" "$folder"
 stamp=$({
     for name in $names; do
         awk -v name="$name" '!/^#/ && $1 == name' "$here/pinned-sources.txt"
@@ -23,14 +30,9 @@ stamp=$({
     dpkg-query -W emscripten binaryen
 } | sha256sum)
 if [ -f "$real/third-party/lib/libglut.a" ] && [ "$(cat "$real/third-party.stamp" 2>/dev/null)" = "$stamp" ]; then
+    echo "$folder"
     exit 0
 fi
-
-# The libraries' build systems split their flags at spaces, and the folder
-# may have any name: they see it through a link of a plain name, the same
-# for the same folder, and no path of it reaches the objects.
-folder=${TMPDIR:-/tmp}/velmora-web-$(printf '%s' "$real" | sha256sum | cut -c1-16)
-ln -sfn "$real" "$folder"
 prefix=$folder/third-party
 map="-ffile-prefix-map=$folder=. -O2 -DNDEBUG"
 jobs=${JOBS:-2}
@@ -57,7 +59,7 @@ configure() {
 }
 
 configure "$sources/libsdl2/libsdl2" "$folder/sdl2-build" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
-cmake --install "$folder/sdl2-build" >>"$log"
+cmake --install "$folder/sdl2-build" >>"$log" 2>&1
 # freeglut's CMake asks for emscripten's SDL2 port (-sUSE_SDL=2): the port is
 # made this SDL2, so that nothing is downloaded and its headers are these.
 port=$EM_CACHE/ports/sdl2
@@ -76,7 +78,7 @@ cp "$gl4es"/include/GL/*.h "$prefix/include/GL/"
 configure "$sources/freeglut-sdl2/freeglut-sdl2" "$folder/freeglut-build" -DFREEGLUT_SDL2_GL4ES=ON \
     -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_DEMOS=OFF \
     -DGL4ES_LIBRARY="$prefix/lib/libGL.a" -DGL4ES_INCLUDE_DIR="$gl4es/include"
-cmake --install "$folder/freeglut-build" >>"$log"
+cmake --install "$folder/freeglut-build" >>"$log" 2>&1
 
 # GLU's matrix and tessellation parts, as Debian's libglu has them; gl4es's
 # headers rename gl* and glu* on Emscripten (GL/glu_mangle.h).
@@ -103,3 +105,4 @@ cp "$sources/libsdl2/libsdl2/LICENSE.txt" "$licences/SDL2.txt"
 cp /usr/share/emscripten/system/lib/libc/musl/COPYRIGHT "$licences/musl.txt"
 cp /usr/share/doc/emscripten/copyright "$licences/emscripten.txt"
 echo "$stamp" >"$real/third-party.stamp"
+echo "$folder"
