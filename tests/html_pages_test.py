@@ -12,7 +12,8 @@ saved at each width for a person to look at. A translation's pages, in a
 folder of their language beside the English ones, are checked the same way,
 and each says its language (lang) and names the languages it exists in; a
 language written right to left runs so, its equations, code and plots still
-left to right.
+left to right. The model page shows velmora live where the programs' web
+pages lie beside it, and its still picture always.
   usage: html_pages_test.py HTML_DIR SCREENSHOT_DIR
 Exits 77 (skipped) off Debian where Chromium is missing; on Debian a missing
 browser is a failure."""
@@ -29,6 +30,8 @@ from urllib.parse import unquote, urlsplit
 SKIP = 77
 # The languages written right to left, whose pages run that way.
 RIGHT_TO_LEFT = {"ar"}
+# The programs as web pages beside the pages (web_pages_test.py tests them).
+WEB_PAGES = ("velmora.html", "tarnwick.html")
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
 # The screenshots of the programs' windows (make screenshot) are shown pixel
@@ -104,6 +107,8 @@ return {
     pictures: pictures,
     equations: equations,
     scripts: document.scripts.length,
+    frames: [...document.querySelectorAll('iframe')].map(f => f.src),
+    still: [...document.querySelectorAll('figure.live img')].map(i => i.src),
     sheets: [...document.styleSheets].map(s => s.href),
     // pages.css applied: it sets the text's width and the equations' fonts.
     styled: getComputedStyle(document.body).maxWidth !== 'none',
@@ -210,6 +215,14 @@ def check_page(driver, html_dir, page, shots, faults):
     for equation in facts["equations"]:
         if not equation["mathml"] or equation["width"] <= 0 or equation["height"] <= 0:
             faults.append(f"{name}: equation {equation['text']!r} laid out as {equation}")
+    # The model page: velmora live where the web pages are built, its still
+    # picture always; no other page runs a program.
+    live = [(html_dir / "velmora.html").as_uri()] if (html_dir / WEB_PAGES[0]).is_file() else []
+    if page.name == "model.html":
+        if facts["frames"] != live or facts["still"] != [(html_dir / "velmora.png").as_uri()]:
+            faults.append(f"{name}: shows {facts['frames']} live and {facts['still']} still")
+    elif facts["frames"]:
+        faults.append(f"{name}: shows {facts['frames']}")
     for request in facts["requests"]:
         if not request.startswith("file:"):
             faults.append(f"{name}: requested {request}")
@@ -257,7 +270,8 @@ def main():
         return 2
     html_dir = Path(sys.argv[1]).resolve()
     shots = Path(sys.argv[2]).resolve()
-    pages = sorted(html_dir.glob("*.html")) + sorted(html_dir.glob("*/*.html"))
+    pages = [page for page in sorted(html_dir.glob("*.html")) + sorted(html_dir.glob("*/*.html"))
+             if page.name not in WEB_PAGES or page.parent != html_dir]
     if len(pages) < 2 or not (html_dir / "index.html").is_file():
         print(f"html_pages_test: no pages in {html_dir}", file=sys.stderr)
         return 1
