@@ -30,16 +30,17 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The programs need the first line alone; make build adds the icon (librsvg2-bin,
 # libpng-dev), the HTML pages and the model's figures (pandoc, libboost-dev),
-# and the translations (gettext, po4a; gnuplot-nox for the translated plots).
+# and the translations (gettext, po4a, python3; gnuplot-nox for the translated plots).
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
-                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext gettext-base po4a gnuplot-nox
+                 libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext po4a python3 gnuplot-nox
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
-                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei
+                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei fonts-noto-cjk \
+                fonts-noto-core
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
 LINT_PACKAGES = $(BENCH_PACKAGES) clang-tidy clang-format cppcheck reuse python3
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-win32 dpkg-dev librsvg2-bin icoutils nsis zip pandoc \
-                   gettext gettext-base po4a
+                   gettext po4a python3
 # The Raspberry Pi OS packages: Debian's cross compilers and, through
 # multiarch, the libraries of each architecture (make adds the architecture).
 PI_ARCHITECTURES = arm64 armhf
@@ -172,7 +173,7 @@ PI_TEST_PACKAGES = $(TEST_PACKAGES) $(PI_PACKAGES) qemu-user-static \
 pi-test-builds:
 	@sh scripts/ensure-packages.sh $(PI_TEST_PACKAGES)
 	@for build in $(PI_TEST_BUILDS); do \
-	    cmake -S . -B $$build -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/$${build#build-}.cmake $(CMAKE_FLAGS) \
+	    cmake -S . -B $$build -DCMAKE_TOOLCHAIN_FILE="$(CURDIR)/cmake/$${build#build-}.cmake" $(CMAKE_FLAGS) \
 	        -DVELMORA_BUILD_DOCS=OFF -DBUILD_TESTING=ON >/dev/null && \
 	    cmake --build $$build -j $(JOBS) --target model_test program_trace_test || exit 1; \
 	done

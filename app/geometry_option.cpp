@@ -9,15 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-// Longer than any geometry X reads once its numbers are written short: at
-// most seven signs and separators and four numbers of seven digits.
-static const std::size_t shortGeometryLength = 64;
-
-// X's reader overflows an int on a long number, which would turn a size
-// past the screen into a small one: each run of digits is written again as
-// its value, held at geometryNumberLimit. False where the result is too long
-// to be a geometry at all.
-static bool shortenNumbers(const char *geometry, char (&shortened)[shortGeometryLength])
+bool shortenNumbers(const char *geometry, char (&shortened)[shortGeometryLength])
 {
     std::size_t length = 0;
     for (const char *c = geometry; *c != '\0';) {
@@ -62,27 +54,29 @@ static GeometryOption parseGeometryOption(const char *geometry)
     return option;
 }
 
-GeometryOption readGeometryOption(int argc, char **argv)
+// The index of the last argument that is the option as the toolkit finds
+// it, skipping the value of each of the two options that take one; 0 where
+// there is none.
+static int lastToolkitOption(int argc, char **argv, const char *option)
 {
-    const char *geometry = nullptr;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-geometry") == 0)
-            geometry = argv[i + 1];
-        // The two options that take a value, as the toolkit skips them.
+    int found = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            found = i;
         if (std::strcmp(argv[i], "-geometry") == 0 || std::strcmp(argv[i], "-display") == 0)
             ++i;
     }
+    return found;
+}
+
+GeometryOption readGeometryOption(int argc, char **argv)
+{
+    const int at = lastToolkitOption(argc, argv, "-geometry");
     const GeometryOption none = {false, false, false, false, false, 0, 0, 0, 0};
-    return geometry == nullptr ? none : parseGeometryOption(geometry);
+    return at == 0 || at + 1 >= argc ? none : parseGeometryOption(argv[at + 1]);
 }
 
 bool hasToolkitOption(int argc, char **argv, const char *option)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], option) == 0)
-            return true;
-        if (std::strcmp(argv[i], "-geometry") == 0 || std::strcmp(argv[i], "-display") == 0)
-            ++i;
-    }
-    return false;
+    return lastToolkitOption(argc, argv, option) != 0;
 }

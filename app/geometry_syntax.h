@@ -5,7 +5,7 @@
 #pragma once
 
 // The parts a string gives, as X's mask bits.
-enum GeometryPart : unsigned {
+enum GeometryPart : unsigned char {
     geometryX = 0x1,
     geometryY = 0x2,
     geometryWidth = 0x4,
@@ -20,5 +20,6 @@ struct GeometryParts {
     unsigned width, height; // 0 where not given; a negative height wraps, as in X
 };
 
-// Numbers past an int overflow, as in X: keep them short.
+// Numbers past an int overflow X's reader: each must be at most
+// geometryNumberLimit (geometry_option.h), as readGeometryOption makes them.
 GeometryParts parseGeometry(const char *text);

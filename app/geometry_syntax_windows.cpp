@@ -3,7 +3,8 @@
 // Windows has no reader of X's geometry syntax (freeglut keeps its copy of
 // X's to itself), so this one reads it as X's does, part for part: a sign
 // without digits reads as 0, and a string with anything left over gives
-// nothing. The tests hold it against XParseGeometry.
+// nothing. The tests hold it against XParseGeometry. Its numbers come
+// short (geometry_option.cpp), so none overflows.
 #include "geometry_syntax.h"
 
 // An optional sign, then digits; end is set past them, left at c where the
@@ -12,23 +13,37 @@ static int readInteger(const char *c, const char *&end)
 {
     const bool negative = *c == '-';
     end = c + ((*c == '+' || *c == '-') ? 1 : 0);
-    unsigned value = 0; // wraps past an int, where X's reader overflows
+    int value = 0;
     for (; *end >= '0' && *end <= '9'; ++end)
-        value = value * 10U + static_cast<unsigned>(*end - '0');
-    return static_cast<int>(negative ? 0U - value : value);
+        value = value * 10 + (*end - '0');
+    return negative ? -value : value;
 }
 
-// An offset, "+N" or "-N" where N may carry a sign of its own; false where
-// nothing follows its sign.
-static bool readOffset(const char *&c, int &offset, bool &negative)
+// A width or a height at c, its part added to the mask; false where c holds
+// no number. A negative one wraps, as in X.
+static bool readSize(const char *&c, unsigned &size, unsigned &mask, unsigned part)
 {
-    negative = *c == '-';
+    const char *end = nullptr;
+    size = static_cast<unsigned>(readInteger(c, end));
+    if (end == c)
+        return false;
+    c = end;
+    mask |= part;
+    return true;
+}
+
+// An offset, "+N" or "-N" where N may carry a sign of its own, its parts
+// added to the mask; false where nothing follows its sign.
+static bool readOffset(const char *&c, int &offset, unsigned &mask, unsigned part, unsigned negativePart)
+{
+    const bool negative = *c == '-';
     const char *end = nullptr;
     const int value = readInteger(++c, end);
     if (end == c)
         return false;
     offset = negative ? -value : value;
     c = end;
+    mask |= part | (negative ? negativePart : 0U);
     return true;
 }
 
@@ -39,32 +54,15 @@ GeometryParts parseGeometry(const char *text)
     if (text == nullptr)
         return nothing;
     const char *c = text + (*text == '=' ? 1 : 0);
-    const char *end = nullptr;
-    if (*c != '+' && *c != '-' && *c != 'x') {
-        parts.width = static_cast<unsigned>(readInteger(c, end));
-        if (end == c)
-            return nothing;
-        c = end;
-        parts.mask |= geometryWidth;
-    }
-    if (*c == 'x' || *c == 'X') {
-        ++c;
-        parts.height = static_cast<unsigned>(readInteger(c, end));
-        if (end == c)
-            return nothing;
-        c = end;
-        parts.mask |= geometryHeight;
-    }
-    if (*c == '+' || *c == '-') {
-        bool negative = false;
-        if (!readOffset(c, parts.x, negative))
-            return nothing;
-        parts.mask |= geometryX | (negative ? geometryXNegative : 0U);
-        if (*c == '+' || *c == '-') {
-            if (!readOffset(c, parts.y, negative))
-                return nothing;
-            parts.mask |= geometryY | (negative ? geometryYNegative : 0U);
-        }
-    }
+    if (*c != '+' && *c != '-' && *c != 'x' && !readSize(c, parts.width, parts.mask, geometryWidth))
+        return nothing;
+    const bool height = *c == 'x' || *c == 'X';
+    if (height && !readSize(++c, parts.height, parts.mask, geometryHeight))
+        return nothing;
+    // The second offset is the Y one: a sign that follows the first.
+    if ((*c == '+' || *c == '-') && !readOffset(c, parts.x, parts.mask, geometryX, geometryXNegative))
+        return nothing;
+    if ((*c == '+' || *c == '-') && !readOffset(c, parts.y, parts.mask, geometryY, geometryYNegative))
+        return nothing;
     return *c == '\0' ? parts : nothing;
 }

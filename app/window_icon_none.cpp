@@ -4,5 +4,7 @@
 // of its own, and a desktop shows the one its menu entry names.
 #include "window_icon.h"
 
+#include <cstddef>
+
 const unsigned long windowIcon[] = {0};
 const std::size_t windowIconLength = 0;

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Where the window system does not take a window's class and icon from the
 // program: on Windows the toolkit registers its own window class and gives
-// every window the executable's GLUT_ICON resource.
+// every window the executable's GLUT_ICON resource, and answers the window's
+// size requests itself; a size past the renderer's is only not drawn.
 #include "window_identity.h"
 
-void identifyWindow(const WindowClass &) {}
+void identifyWindow(const WindowClass &, ViewSize) {}

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 // The window's class (WM_CLASS) and icon (_NET_WM_ICON) on X, which the
 // toolkit leaves unset: task bars, docks and window rules match a window to
-// its desktop entry by class and show the icon beside it.
+// its desktop entry by class and show the icon beside it. And its largest
+// size in its WM_NORMAL_HINTS, beside the place and size the toolkit put
+// there, so that a window manager offers no larger one.
 #include "window_identity.h"
 
+#include "glx_window.h"
 #include "window_icon.h"
 
-#include <GL/glx.h>
 #include <X11/X.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -18,12 +20,25 @@ static int ignoreError(Display *, XErrorEvent *)
     return 0;
 }
 
-void identifyWindow(const WindowClass &windowClass)
+static void limitSize(Display *display, Window window, ViewSize largest)
 {
-    // The toolkit's own connection and window, through the context it made current.
-    Display *display = glXGetCurrentDisplay();
-    const GLXDrawable window = glXGetCurrentDrawable();
-    if (display == nullptr || window == None)
+    if (largest.width < 1 || largest.height < 1)
+        return;
+    XSizeHints hints = {};
+    long supplied = 0;
+    if (XGetWMNormalHints(display, window, &hints, &supplied) == 0)
+        hints = XSizeHints{};
+    hints.flags |= PMaxSize;
+    hints.max_width = largest.width;
+    hints.max_height = largest.height;
+    XSetWMNormalHints(display, window, &hints);
+}
+
+void identifyWindow(const WindowClass &windowClass, ViewSize largest)
+{
+    Display *display = nullptr;
+    GLXDrawable window = None;
+    if (!currentGlxWindow(display, window))
         return; // no GLX window: nothing of ours to mark
 
     // Xlib's default handler would end the program on a refused request;
@@ -36,6 +51,7 @@ void identifyWindow(const WindowClass &windowClass)
     if (windowIconLength > 0) // built with an icon
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char *>(windowIcon), static_cast<int>(windowIconLength));
+    limitSize(display, window, largest);
     XSync(display, False);
     XSetErrorHandler(previous);
 }

@@ -19,19 +19,36 @@ summary() {
          inid && /^"/ && text == "\"\"" { text = $0 }
          /^msgstr/ { inid = 0; if (text != "\"\"") printf "    %s: %s\n", where, substr(text, 1, 90) }'
 }
+# Each tool's output goes to a file first, so a tool that fails stops the
+# check (sh has no pipefail: a pipe would hide it).
+tool_failed() {
+    echo "check-catalogues.sh: $1 failed on $po" >&2
+    exit 1
+}
+# messages NAME OPTION...: the merged catalogue's messages that msgattrib
+# selects, in NAME.po.
+messages() {
+    name=$1
+    shift
+    msgattrib "$@" --no-obsolete --no-wrap --force-po -o "$scratch/$name.po" "$merged" || tool_failed msgattrib
+}
 failed=0
 for po in "$@"; do
-    msgmerge --quiet --previous "$po" "$pot" -o "$scratch/merged.po"
-    untranslated=$(msgattrib --untranslated --no-obsolete --no-wrap "$scratch/merged.po" | summary)
-    fuzzy=$(msgattrib --only-fuzzy --no-obsolete --no-wrap "$scratch/merged.po" | summary)
+    merged=$scratch/merged.po
+    msgmerge --quiet --previous "$po" "$pot" -o "$merged" || tool_failed msgmerge
+    messages untranslated --untranslated
+    messages fuzzy --only-fuzzy
+    messages translated --translated --no-fuzzy
+    untranslated=$(summary <"$scratch/untranslated.po")
+    fuzzy=$(summary <"$scratch/fuzzy.po")
     # Equations, code and placeholders, compared as sorted lists; a code block
     # (its lines indented) may have its comments translated.
-    changed=$(msgattrib --translated --no-fuzzy --no-obsolete "$scratch/merged.po" | LC_ALL=C.UTF-8 msgexec sh -c '
+    changed=$(LC_ALL=C.UTF-8 msgexec -i "$scratch/translated.po" sh -c '
         [ -n "$MSGEXEC_MSGID" ] || exit 0
         case $MSGEXEC_MSGID in "    "*) exit 0 ;; esac
         pieces() { tr "\n" " " | grep -o "\\\$\\\$[^\$]*\\\$\\\$\|\\\$[^\$ ][^\$]*\\\$\|\`[^\`]*\`\|{[a-z]*}" | sort || true; }
         [ "$(printf "%s" "$MSGEXEC_MSGID" | pieces)" = "$(pieces)" ] ||
-            printf "    %s\n" "$(printf "%s" "$MSGEXEC_MSGID" | head -n 1 | cut -c 1-90)"')
+            printf "    %s\n" "$(printf "%s" "$MSGEXEC_MSGID" | head -n 1 | cut -c 1-90)"') || tool_failed msgexec
     if [ -n "$untranslated$fuzzy$changed" ]; then
         failed=1
         echo "$po is not up to date with the English sources:" >&2

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
+#include "drawable_size.h"
 #include "scene_renderer.h"
 #include "scene_style.h"
 #include "view_limit.h"
@@ -16,10 +17,11 @@ void displayScene()
 {
     const double L = SimulationConstants::rodLength;
     const PendulumState &pendulum = pendulumState();
-    if (!viewFits())
+    if (!holdFrameSize())
         return; // the window's buffer may not hold a frame: neither drawn nor presented
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    releaseDrawableSize(); // the renderer has sized the frame's buffer
     glLoadIdentity();
 
     drawText(-0.8f, 0.8f, "OpenGL");

@@ -7,5 +7,8 @@
 // Notes the window's new size; false where it is past the largest view.
 bool noteViewSize(int width, int height);
 
-// Whether the size last noted can be drawn.
-bool viewFits();
+// Whether a frame can be drawn now: the size last noted fits, and so does
+// the window's own, which a resize not yet reshaped may have changed. Where
+// true, the window's size is held until releaseDrawableSize, which the
+// frame calls once its first call has sized the renderer's buffer.
+bool holdFrameSize();

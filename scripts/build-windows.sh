@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Cross-builds freeglut (from Debian's source package) as a static library and
+# Cross-builds freeglut (Debian's source package, pinned) as a static library and
 # both programs against it, for 64-bit Windows:  build-windows.sh FOLDER HOST_BUILD
 # The executables and the downloads land in FOLDER/bin. HOST_BUILD: a build
 # of this source for this machine with the pages and the translations, the
@@ -17,14 +17,14 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # CMake would take the builder's own flags from these; the toolchain file's stand.
 unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 
-# freeglut's source as the archive has it now, fetched every time. The library
-# is built again whenever the source, the toolchain file, the cross-compiler's
-# packages or this script differ from those it was built with (its stamp), so
-# a security update or a new MinGW-w64 never meets a stale library.
-source=$(sh "$top/scripts/fetch-debian-source.sh" freeglut "$folder/freeglut-source")
+# freeglut's source as scripts/pinned-sources.txt pins it, checked file by
+# file. The library is built again whenever the source, the toolchain file,
+# the cross-compiler's packages or this script differ from those it was built
+# with (its stamp), so a new pin or a new MinGW-w64 never meets a stale library.
+source=$(sh "$top/scripts/fetch-pinned.sh" freeglut "$folder/freeglut-source")
 stamp=$({
     (cd "$source" && find . -type f | LC_ALL=C sort | tr '\n' '\0' | xargs -0 sha256sum)
-    cat "$toolchain" "$0"
+    cat "$toolchain" "$top/cmake/windres.sh" "$0"
     x86_64-w64-mingw32-gcc --version
     dpkg-query -W 'gcc-mingw-w64*' 'g++-mingw-w64*' 'mingw-w64*' 'binutils-mingw-w64*' 2>/dev/null || true
 } | sha256sum)

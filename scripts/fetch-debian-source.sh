@@ -1,32 +1,40 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Downloads and unpacks a Debian source package into a folder, from the same
-# archive and suite as this machine's own apt entry, through a temporary apt
-# configuration of its own (the machine's is left as it is). apt checks every
-# file against the archive's signed index.
-#   usage: fetch-debian-source.sh PACKAGE FOLDER
+# Downloads the named files of one version of a Debian source package into a
+# folder, from the same archive as this machine's own apt entry but the suite
+# given (so that Debian 13 reaches Debian 12's sources), through a temporary
+# apt configuration of its own (the machine's is left as it is). Only the
+# files named are fetched: a source whose Debian diff the archive no longer
+# serves is fetched without it. Each download is checked; checking the bytes
+# is the caller's (scripts/fetch-pinned.sh).
+#   usage: fetch-debian-source.sh PACKAGE VERSION SUITE FOLDER FILE...
 set -eu
-package=$1
-folder=$(mkdir -p "$2" && cd "$2" && pwd)
-config=$folder/apt
-mkdir -p "$config/lists/partial"
+[ $# -ge 5 ] || { echo "usage: fetch-debian-source.sh PACKAGE VERSION SUITE FOLDER FILE..." >&2; exit 2; }
+package=$1 version=$2 suite=$3 folder=$4
+shift 4
+fail() { printf 'fetch-debian-source: %s\n' "$*" >&2; exit 1; }
 
 # The machine's main Debian entry: deb822 (debian.sources) or one-line form.
-uri="" suite="" keyring=""
+uri="" keyring=""
 if [ -f /etc/apt/sources.list.d/debian.sources ]; then
     stanza=$(awk -v RS= '/(^|\n)Types:.*deb/ && /URIs:[^\n]*\/debian\/?(\n|$)/ {print; exit}' \
         /etc/apt/sources.list.d/debian.sources)
-    uri=$(echo "$stanza" | sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\).*/\1/p')
-    suite=$(echo "$stanza" | sed -n 's/^Suites:[[:space:]]*\([^[:space:]]*\).*/\1/p')
-    keyring=$(echo "$stanza" | sed -n 's/^Signed-By:[[:space:]]*\([^[:space:]]*\).*/\1/p')
+    uri=$(printf '%s\n' "$stanza" | sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\).*/\1/p')
+    keyring=$(printf '%s\n' "$stanza" | sed -n 's/^Signed-By:[[:space:]]*\([^[:space:]]*\).*/\1/p')
 fi
 if [ -z "$uri" ] && [ -f /etc/apt/sources.list ]; then
-    set -- $(sed -n 's/\[[^]]*\]//; s/^deb[[:space:]]\{1,\}\([^[:space:]]*\/debian\/\{0,1\}\)[[:space:]]\{1,\}\([^[:space:]]*\).*/\1 \2/p' \
-        /etc/apt/sources.list | head -n 1)
-    uri=${1:-} suite=${2:-}
+    uri=$(sed -n 's/\[[^]]*\]//; s/^deb[[:space:]]\{1,\}\([^[:space:]]*\/debian\/\{0,1\}\)[[:space:]].*/\1/p' \
+        /etc/apt/sources.list)
+    uri=${uri%%
+*}
 fi
-[ -n "$uri" ] && [ -n "$suite" ] || { echo "fetch-debian-source: no Debian entry in the apt configuration" >&2; exit 1; }
+[ -n "$uri" ] || fail "no Debian entry in the apt configuration"
+
+config=$(mktemp -d "${TMPDIR:-/tmp}/velmora-apt.XXXXXX")
+trap 'rm -rf "$config"' EXIT
+trap 'exit 1' HUP INT TERM
+mkdir -p "$config/lists/partial"
 {
     echo "Types: deb-src"
     echo "URIs: $uri"
@@ -34,31 +42,17 @@ fi
     echo "Components: main"
     [ -z "$keyring" ] || echo "Signed-By: $keyring"
 } >"$config/source.sources"
-
 apt() {
     apt-get -q -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$config" \
         -o Dir::State::Lists="$config/lists" "$@"
 }
-apt update >/dev/null
-cd "$folder"
-# What an earlier run fetched and unpacked here goes first; the lists stay.
-rm -rf "./$package" ./"$package"_*
-log=$folder/fetch.log
-# A mirror may serve the upstream tarball but not Debian's .dsc and patches:
-# what did come was checked against the archive's signed index all the same,
-# and apt's complaints are shown.
-apt source --download-only "$package" >/dev/null 2>"$log" || cat "$log" >&2
-dsc=$(ls "$package"_*.dsc 2>/dev/null | head -n 1)
-upstream=$(ls "$package"_*.orig.tar.* 2>/dev/null | head -n 1)
-if [ -n "$dsc" ]; then
-    # The .dsc signature needs a keyring this machine may lack: a warning
-    # only, shown where unpacking fails.
-    dpkg-source -x "$dsc" "$package" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
-elif [ -n "$upstream" ]; then
-    # Debian's patches serve its Linux packaging; the upstream source builds as it is.
-    mkdir "$package" && tar -xf "$upstream" -C "$package" --strip-components=1
-else
-    echo "fetch-debian-source: apt could fetch no source of $package" >&2
-    exit 1
-fi
-echo "$folder/$package"
+# The archive's signed index says where each file of the version lies.
+apt update >"$config/log" 2>&1 || { cat "$config/log" >&2; fail "apt-get update failed for $uri $suite"; }
+apt source --print-uris "$package=$version" >"$config/uris" 2>"$config/log" ||
+    { cat "$config/log" >&2; fail "no source $package $version in $uri $suite"; }
+for file in "$@"; do
+    url=$(awk -v file="$file" '$2 == file { gsub(/\047/, "", $1); print $1; exit }' "$config/uris")
+    [ -n "$url" ] || fail "$package $version in $suite has no file $file"
+    /usr/lib/apt/apt-helper download-file "$url" "$folder/$file" >"$config/log" 2>&1 ||
+        { cat "$config/log" >&2; fail "cannot download $url"; }
+done

@@ -28,48 +28,50 @@ if [ $# -eq 2 ]; then
 fi
 # page OUTPUT MARKDOWN [PANDOC OPTION...]: one page, from standard input
 # where MARKDOWN is -. Headings get the anchors GitHub gives them, which the
-# pages' links use.
+# pages' links use. pandoc reads its arguments (the languages' names, the
+# translated texts) in the locale's charset: UTF-8, whatever the builder's is.
 page() {
     output=$1
     markdown=$2
     shift 2
-    pandoc --from=markdown+gfm_auto_identifiers-implicit_figures --to=html5 \
+    LC_ALL=C.UTF-8 pandoc --from=markdown+gfm_auto_identifiers-implicit_figures --to=html5 \
         --standalone --mathml --template="$source/page.html" \
         --lua-filter="$source/html-links.lua" --lua-filter="$source/html-legible.lua" \
         --css="${css:-pages.css}" "$@" --output="$output" "$markdown"
 }
-# Each language's own name, and its tag for HTML's lang attribute.
+# Each language's own name, its tag for HTML's lang attribute, and the
+# direction its script runs in (HTML's dir).
 endonym() {
     case $1 in
         en) echo English ;; de) echo Deutsch ;; es) echo Español ;; fr) echo Français ;;
-        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; *) echo "$1" ;;
+        pt_BR) echo "Português (Brasil)" ;; zh_CN) echo "简体中文" ;; ru) echo Русский ;;
+        ja) echo 日本語 ;; hi) echo हिन्दी ;; ar) echo العربية ;; id) echo "Bahasa Indonesia" ;;
+        *) echo "$1" ;;
     esac
 }
 tag() { echo "$1" | tr _ -; }
-# translate LANGUAGE TEXT: TEXT from the catalogue of LANGUAGE.
+direction() {
+    case $1 in ar) echo rtl ;; *) echo ltr ;; esac
+}
+# The texts of the pages of each language come from its catalogue, read
+# before its pages are made; the English pages' from none.
 . "$top/po/lookup.sh"
-translate() {
-    CATALOGUE=$translations/po/$1.po gettext "$2"
-}
-# Translators: said after a link to a page that exists in English only (for contributors).
-in_english() {
-    translate "$1" '(in English)'
-}
 # bar LANGUAGE NAME: the line naming each language the page NAME exists in,
-# for the page in LANGUAGE, each other language a link.
+# for the page in LANGUAGE (the catalogue's), each other language a link.
 bar() {
     # Translators: the name of the line at the top of a page that lists the languages the page is in.
-    printf '<nav class="languages" aria-label="%s">' "$(translate "$1" 'Languages')"
+    printf '<nav class="languages" aria-label="%s">' "$(gettext 'Languages')"
     separator=""
     for language in en $languages; do
         [ "$language" = en ] || [ -f "$translations/$language/$(markdown_of "$2")" ] || continue
         if [ "$1" = en ]; then root=""; else root="../"; fi
         if [ "$language" = en ]; then href="$root$2"; else href="$root$language/$2"; fi
         if [ "$language" = "$1" ]; then
-            printf '%s<strong lang="%s">%s</strong>' "$separator" "$(tag "$language")" "$(endonym "$language")"
+            printf '%s<strong lang="%s" dir="%s">%s</strong>' "$separator" "$(tag "$language")" \
+                "$(direction "$language")" "$(endonym "$language")"
         else
-            printf '%s<a href="%s" hreflang="%s" lang="%s">%s</a>' "$separator" "$href" "$(tag "$language")" \
-                "$(tag "$language")" "$(endonym "$language")"
+            printf '%s<a href="%s" hreflang="%s" lang="%s" dir="%s">%s</a>' "$separator" "$href" \
+                "$(tag "$language")" "$(tag "$language")" "$(direction "$language")" "$(endonym "$language")"
         fi
         separator=" · "
     done
@@ -101,6 +103,9 @@ cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$o
 # Each translated page keeps its English anchors, so links into it hold.
 for language in $languages; do
     mkdir -p "$out/$language"
+    use_catalogue "$translations/locale/$language/LC_MESSAGES/velmora.mo"
+    # Translators: said after a link to a page that exists in English only (for contributors).
+    in_english=$(gettext '(in English)')
     names=""
     for markdown in "$translations/$language/README.md" "$translations/$language"/docs/*.md; do
         name=$(basename "$markdown" .md).html
@@ -109,9 +114,10 @@ for language in $languages; do
     done
     for name in $names; do
         css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
-            --metadata=lang:"$(tag "$language")" --metadata=english-source:"$top/$(markdown_of "$name")" \
+            --metadata=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
+            --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
-            --metadata=in-english:"$(in_english "$language")" \
+            --metadata=in-english:"$in_english" \
             --variable=languages:"$(bar "$language" "$name")"
     done
     # Each of the English model page's plots, drawn in the language.

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 # Builds every download of a release: the source tarball from git, its bill
 # of materials (SPDX, from reuse), the .deb for amd64 and, cross-built, for
-# Raspberry Pi OS (arm64, armhf), the Windows zip and installer, and
-# SHA256SUMS. Everything is built from nothing, from the tarball's own source,
+# Raspberry Pi OS (arm64, armhf), the Windows zip and installer, their
+# provenance (the commit, the tools' versions, every fetched source with its
+# pinned version and checksums) and SHA256SUMS. Everything is built from nothing, from the tarball's own source,
 # in a folder of this script's own that it removes after; its time is the
 # last commit's, its umask Debian's and its environment empty of the
 # builder's settings, so the same commit gives the same bytes wherever,
@@ -17,15 +18,21 @@
 set -eu
 # The builder's flags (CFLAGS, DEB_BUILD_OPTIONS...), CMake and git settings
 # and home are no input of a release: it runs again with only these. (git
-# reads SUDO_UID to let root under sudo read the user's checkout.)
+# reads SUDO_UID to let root under sudo read the user's checkout; where the
+# pinned sources are taken from is no input either, their bytes being pinned.)
 if [ "${VELMORA_RELEASE_ENVIRONMENT:-}" != clean ]; then
     exec env -i PATH="$PATH" HOME=/nonexistent ${TMPDIR:+TMPDIR="$TMPDIR"} ${SUDO_UID:+SUDO_UID="$SUDO_UID"} \
-        VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
+        ${VELMORA_SOURCES_DIR:+VELMORA_SOURCES_DIR="$VELMORA_SOURCES_DIR"} VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
 fi
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$1
 version=$2
 name=velmora-$version
+# The pinned sources (scripts/pinned-sources.txt) the downloads are built from.
+pinned_sources="freeglut"
+# The packages whose versions decide the downloads' bytes.
+tools="g++ cmake binutils dpkg-dev freeglut3-dev g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev nsis
+g++-aarch64-linux-gnu g++-arm-linux-gnueabihf"
 fail() { echo "release: $*" >&2; exit 1; }
 
 # The files of an earlier release in FOLDER; anything else there and it stops.
@@ -82,12 +89,30 @@ cmake --build "$work/linux" -j "$jobs" >/dev/null
 sh "$source/scripts/build-pi-packages.sh" "$work/pi" "$work/linux" >/dev/null
 cp "$work/pi"/*.deb "$built/"
 
-# freeglut too is built afresh from the source fetched now; the translated
+# freeglut too is built afresh, from its pinned source; the translated
 # pages' plots are the Linux build's.
 sh "$source/scripts/build-windows.sh" "$work/windows" "$work/linux" >/dev/null
 cp "$work/windows/bin/$name-win64.zip" "$work/windows/bin/$name-win64-setup.exe" "$built/"
 
-(cd "$built" && sha256sum -- *.tar.gz *.spdx *.deb *.zip *.exe >SHA256SUMS)
+# How they were made: what a rebuild needs to give the same bytes.
+# shellcheck disable=SC2086 # the lists split into names
+{
+    echo "The downloads of velmora $version, made by scripts/release.sh"
+    echo
+    echo "Commit: $(git -C "$top" rev-parse HEAD), its time $created (SOURCE_DATE_EPOCH $SOURCE_DATE_EPOCH)"
+    echo
+    echo "Built with these Debian packages:"
+    dpkg-query -W -f '  ${binary:Package} ${Version}\n' $tools
+    echo
+    echo "Sources fetched, each file checked against its SHA-256 as scripts/pinned-sources.txt pins it:"
+    for pinned in $pinned_sources; do
+        awk -v name="$pinned" '!/^#/ && $1 == name { $1 = ""; print "  from" $0 }' "$source/scripts/pinned-origins.txt"
+        awk -v name="$pinned" '!/^#/ && $1 == name { print "  " $1 " " $2 " " $3 " SHA256 " $4 }' \
+            "$source/scripts/pinned-sources.txt"
+    done
+} >"$built/$name-provenance.txt"
+
+(cd "$built" && sha256sum -- *.tar.gz *.spdx *.deb *.zip *.exe *.txt >SHA256SUMS)
 # Into FOLDER: the new files, then away with what only the earlier release had.
 mkdir -p "$folder"
 new=$(sed -n 's/^[0-9a-f]\{64\}  //p' "$built/SHA256SUMS")

@@ -16,7 +16,8 @@ mkdir "$copy"
 (cd "$top" && sh scripts/source-files.sh) >"$scratch/files"
 (cd "$top" && tr '\n' '\0' <"$scratch/files" | xargs -0 cp --parents -t "$copy")
 # "reuse 1.1.2" or "reuse, version 5.0.2": the first two numbers.
-version=$(reuse --version | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
+version=$(reuse --version) || { echo "reuse.sh: reuse --version failed" >&2; exit 1; }
+version=$(printf '%s\n' "$version" | grep -o '[0-9][0-9]*\.[0-9][0-9]*' | head -n 1)
 major=${version%.*} minor=${version#*.}
 if [ "$major" -lt 3 ] || { [ "$major" -eq 3 ] && [ "$minor" -lt 1 ]; }; then
     mkdir "$copy/.reuse"

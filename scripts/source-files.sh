@@ -17,7 +17,8 @@ for pattern in "$@"; do
     names="$names${names:+ -o} -name $pattern"
 done
 ignored=""
-for folder in $(sed -n 's|^\([^#/][^/]*\)/$|\1|p' .gitignore); do
+folders=$(sed -n 's|^\([^#/][^/]*\)/$|\1|p' .gitignore)
+for folder in $folders; do
     ignored="$ignored -o -name $folder"
 done
 # With noglob (set -f) the unquoted lists split into words and stay patterns.

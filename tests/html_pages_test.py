@@ -10,7 +10,9 @@ fits or scrolls in a box of its own, and every plot stays sharp when scaled
 (SVG, or a raster at least twice the width it is shown at); each page is
 saved at each width for a person to look at. A translation's pages, in a
 folder of their language beside the English ones, are checked the same way,
-and each says its language (lang) and names the languages it exists in.
+and each says its language (lang) and names the languages it exists in; a
+language written right to left runs so, its equations, code and plots still
+left to right.
   usage: html_pages_test.py HTML_DIR SCREENSHOT_DIR
 Exits 77 (skipped) off Debian where Chromium is missing; on Debian a missing
 browser is a failure."""
@@ -25,6 +27,8 @@ from pathlib import Path
 from urllib.parse import unquote, urlsplit
 
 SKIP = 77
+# The languages written right to left, whose pages run that way.
+RIGHT_TO_LEFT = {"ar"}
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
 # The screenshots of the programs' windows (make screenshot) are shown pixel
@@ -86,6 +90,11 @@ const equations = [...document.getElementsByTagName('math')].map(m => {
 return {
     title: document.title,
     lang: document.documentElement.lang,
+    dir: getComputedStyle(document.documentElement).direction,
+    // Equations, code and plots read left to right on every page.
+    mirrored: [...document.querySelectorAll('math, code, pre, img')].filter(e =>
+        getComputedStyle(e).direction !== 'ltr').map(e => e.tagName.toLowerCase()
+        + ' ' + JSON.stringify(e.textContent.trim().slice(0, 40))),
     languages: [...document.querySelectorAll('nav.languages a')].map(a => a.getAttribute('href')),
     ids: [...document.querySelectorAll('[id]')].map(e => e.id),
     links: [...document.links].map(a => a.href),
@@ -168,6 +177,11 @@ def check_page(driver, html_dir, page, shots, faults):
     language = page.parent.name.replace("_", "-") if page.parent != html_dir else "en"
     if facts["lang"] != language:
         faults.append(f"{name}: lang {facts['lang']!r}, not {language!r}")
+    direction = "rtl" if language in RIGHT_TO_LEFT else "ltr"
+    if facts["dir"] != direction:
+        faults.append(f"{name}: runs {facts['dir']}, not {direction}")
+    for element in facts["mirrored"]:
+        faults.append(f"{name}: {element} runs right to left")
     if page.parent != html_dir and "../" + page.name not in facts["languages"]:
         faults.append(f"{name}: the languages' line {facts['languages']} has no link to the English page")
     if not facts["title"]:

@@ -46,7 +46,8 @@ done
 case "$depends" in *-dev*) fail "a -dev package in Depends: $depends" ;; esac
 
 # Every validator's finding fails: lintian's errors and warnings, any word
-# from desktop-file-validate or groff, AppStream's errors and warnings.
+# from desktop-file-validate or groff (man_page_check.sh), AppStream's errors
+# and warnings.
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>/dev/null)"
 dpkg -x "$deb" "$scratch/root"
 share=$scratch/root/usr/share
@@ -56,13 +57,9 @@ for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/
 done
 found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
 appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
-# -k: the translated pages are UTF-8, which preconv reads from their coding
-# line in any locale (the plain C one here), as man-db hands them to groff
-# for a terminal. Every warning counts but where a line of Chinese, which has
-# no spaces, cannot be broken or adjusted at the page's width.
 for page in "$share"/man/man1/*.1.gz "$share"/man/*/man1/*.1.gz; do
     [ -f "$page" ] || continue
-    found=$(zcat "$page" | LC_ALL=C groff -k -Tutf8 -man -ww -Wbreak -z 2>&1) && [ -z "$found" ] || fail "$page: $found"
+    sh "$(dirname "$0")/man_page_check.sh" "$page"
 done
 languages=$(grep -v '^#' "$build/translations/po/LINGUAS" 2>/dev/null || true)
 for language in $languages; do
@@ -99,7 +96,7 @@ for program in "$scratch"/root/usr/bin/*; do
         "Read-only relocations" "Immediate binding"; do
         [ "$hardened" != hardened ] || echo "$report" | grep -q "^ $line: yes" || fail "$report"
     done
-    headers=$(objdump -h "$program")
+    headers=$(objdump -h "$program") || fail "objdump cannot read $program"
     echo "$headers" | awk '{print $2}' | grep -Eqx '\.comment|\.note' && fail "$program keeps .comment or .note"
 done
 

@@ -23,20 +23,29 @@ if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q "install ok instal
 fi
 amd64=$dist/velmora_${version}_amd64.deb
 [ -f "$amd64" ] || fail "no $amd64: make release first"
+# The packages installed here, sorted; listed whole first, so that a failing
+# dpkg-query is seen (an empty list before would purge every package after).
+installed() { packages=$(dpkg-query -W -f='${binary:Package}\n') && printf '%s\n' "$packages" | sort; }
+before=$(installed) || fail "dpkg-query cannot list the installed packages"
 scratch=$(mktemp -d)
 installed_before=$scratch/installed-before
-dpkg-query -W -f='${binary:Package}\n' | sort >"$installed_before"
+printf '%s\n' "$before" >"$installed_before"
 # Whatever the test installed goes again, whether it passed or not.
 clean_up() {
-    dpkg-query -W -f='${binary:Package}\n' | sort | comm -13 "$installed_before" - >"$scratch/added"
-    if [ -s "$scratch/added" ]; then
+    if ! after=$(installed); then
+        echo "pi_package_test: dpkg-query cannot list the installed packages: what the test installed stays" >&2
+    elif printf '%s\n' "$after" | comm -13 "$installed_before" - >"$scratch/added" && [ -s "$scratch/added" ]; then
         DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null 2>&1 ||
             echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
     fi
     rm -rf "$scratch"
 }
 trap clean_up EXIT
-files() { dpkg-deb -c "$1" | awk '{print $NF}'; }
+# files DEB FILE: the files the package DEB holds, one a line, into FILE.
+files() {
+    listing=$(dpkg-deb -c "$1") || fail "dpkg-deb cannot list $1"
+    printf '%s\n' "$listing" | awk '{print $NF}' >"$2"
+}
 
 for pair in arm64:aarch64:$4 armhf:arm:$5; do
     arch=${pair%%:*} rest=${pair#*:}
@@ -46,8 +55,9 @@ for pair in arm64:aarch64:$4 armhf:arm:$5; do
 
     [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || fail "$deb is not for $arch"
     lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian on $deb: $(lintian "$deb" 2>&1)"
-    files "$amd64" >"$scratch/amd64.files"
-    files "$deb" | diff "$scratch/amd64.files" - >"$scratch/difference" ||
+    files "$amd64" "$scratch/amd64.files"
+    files "$deb" "$scratch/$arch.files"
+    diff "$scratch/amd64.files" "$scratch/$arch.files" >"$scratch/difference" ||
         fail "$deb does not hold the files the amd64 package holds: $(cat "$scratch/difference")"
     depends=$(dpkg-deb -f "$deb" Depends)
     for library in libglut3.12 libglu1-mesa "libopengl0|libgl1"; do
@@ -60,7 +70,8 @@ for pair in arm64:aarch64:$4 armhf:arm:$5; do
             "Read-only relocations" "Immediate binding"; do
             echo "$report" | grep -q "^ $line: yes" || fail "$arch: $report"
         done
-        readelf -S -W "$program" | grep -Eq ' \.(comment|note) ' && fail "$arch: $program keeps .comment or .note"
+        sections=$(readelf -S -W "$program") || fail "$arch: readelf cannot read $program"
+        echo "$sections" | grep -Eq ' \.(comment|note) ' && fail "$arch: $program keeps .comment or .note"
     done
 
     # As on the Pi: apt-get fetches the libraries of the package's architecture.

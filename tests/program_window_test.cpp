@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <GL/freeglut.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -106,7 +108,7 @@ TEST_P(ProgramWindow, ShowsThePendulumThenRedrawsAfterResizeAndExpose)
 }
 
 // A desktop ties the window to the program's menu entry by its class, and
-// shows the icon beside it.
+// shows the icon beside it where the build holds one.
 TEST_P(ProgramWindow, CarriesTheClassOfItsDesktopEntryAndTheIcon)
 {
     std::ifstream entry(std::string(PACKAGING_DIR "/") + GetParam().name + ".desktop");
@@ -119,8 +121,12 @@ TEST_P(ProgramWindow, CarriesTheClassOfItsDesktopEntryAndTheIcon)
     EXPECT_EQ(names.name, startupClass);
     EXPECT_FALSE(startupClass.empty());
 
-    static const int sizes[] = {16, 32, 48};
     const std::vector<IconImage> icon = windowIcon(program.dpy, program.window);
+    if (!WINDOW_ICON_BUILT) {
+        EXPECT_TRUE(icon.empty());
+        GTEST_SKIP() << "window icon: skipped, VELMORA_ICON is off";
+    }
+    static const int sizes[] = {16, 32, 48};
     ASSERT_EQ(icon.size(), std::size(sizes));
     for (size_t i = 0; i < icon.size(); ++i) {
         EXPECT_EQ(icon[i].width, sizes[i]);
@@ -153,22 +159,62 @@ TEST_P(ProgramWindow, SurvivesAThousandRapidResizes)
     EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "the final size is not drawn";
 }
 
+// The largest view of the renderer the programs draw with, asked of it in a
+// window of the test's own on the same server.
+static WindowSize renderersLargestView()
+{
+    std::string display = testServer().display;
+    char name[] = "program_window_test", option[] = "-display";
+    char *argv[] = {name, option, display.data(), nullptr};
+    int argc = 3;
+    glutInit(&argc, argv);
+    glutCreateWindow("largest view");
+    GLint largest[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, largest);
+    glutExit(); // closes the connection before the server goes
+    return {largest[0], largest[1]};
+}
+
+// A process per core that spins until it is killed, or for the given seconds
+// at most.
+static std::vector<pid_t> loadEveryCore(unsigned seconds)
+{
+    std::vector<pid_t> spinners;
+    for (long core = sysconf(_SC_NPROCESSORS_ONLN); core > 0; --core) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            alarm(seconds);
+            for (volatile unsigned long spin = 0;; spin = spin + 1) {}
+        }
+        if (pid > 0)
+            spinners.push_back(pid);
+    }
+    return spinners;
+}
+
 // A window manager or a script may make the window as large as X allows,
-// past what the renderer can hold: the program is told its largest size,
-// does not draw past it, and draws again once back within it.
+// past what the renderer can hold: the program is told its largest size and
+// outlives such sizes, whether a frame falls before or after the reshape
+// that tells it, on a machine busy elsewhere; it draws again once back
+// within them.
 TEST_P(ProgramWindow, OutlivesASizeBeyondTheRenderer)
 {
-    const WindowSize largest = windowMaxSize(program.dpy, program.window);
-    EXPECT_EQ(largest.width, 16384) << "llvmpipe's largest viewport";
-    EXPECT_EQ(largest.height, 16384);
-    static const struct {
-        int width, height;
-    } sizes[] = {{32767, 32767}, {16385, 300}, {300, 300}};
-    for (const auto &size : sizes) {
-        moveResizeWindow(program.dpy, program.window, 0, 0, size.width, size.height);
-        sleepMs(500); // several ticks at that size
-        ASSERT_EQ(waitForExit(program.pid, 0), -1) << "ended at " << size.width << "x" << size.height;
+    const WindowSize largest = windowMaxSize(program.dpy, program.window), renderer = renderersLargestView();
+    EXPECT_GT(renderer.width, 0);
+    EXPECT_EQ(largest.width, renderer.width);
+    EXPECT_EQ(largest.height, renderer.height);
+    moveResizeWindow(program.dpy, program.window, 0, 0, renderer.width + 1, 300);
+    sleepMs(100); // several ticks at that size
+    const std::vector<pid_t> spinners = loadEveryCore(60);
+    for (int i = 0; i < 50 && waitForExit(program.pid, 0) == -1; ++i) {
+        moveResizeWindow(program.dpy, program.window, 0, 0, 32767, 32767);
+        sleepMs(i % 20); // from before the next tick to after it
+        moveResizeWindow(program.dpy, program.window, 0, 0, 300, 300);
+        sleepMs(i % 7);
     }
+    for (const pid_t pid : spinners)
+        killProgram(pid);
+    ASSERT_EQ(waitForExit(program.pid, 0), -1) << "ended during the resizes";
     EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "not drawn back at 300 x 300";
 }
 
@@ -224,43 +270,21 @@ static const struct CommandLineCase {
     const char *complaint;   // else what the toolkit says before it exits; "" where either is sound
 } cases[] = {
     {"", {"-geometry", "400x250+20+30"}, 400, 250, 20, 30, nullptr},
-    {"", {"-geometry", "+10+10"}, 300, 300, 10, 10, nullptr},
     {"", {"-geometry", "abc"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "0x0"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "x300"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x250junk"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "=400x250+5"}, 400, 250, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "100000x100000"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "65536x300+5+6"}, 1280, 300, 5, 6, nullptr},
-    {"", {"-geometry", "300x65536"}, 300, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "1281x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "1280x1024"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "500x400+++10"}, 500, 400, 0, 10, nullptr}, // a sign without digits reads as 0, as in X
-    {"", {"-geometry", "400x250+-+5"}, 400, 250, 0, 5, nullptr},
-    // Numbers past an int are larger than the screen, not wrapped; a place
-    // past X's 16-bit coordinates is cut to the screen edge it points past.
+    // Numbers past an int are larger than the screen, not wrapped as the
+    // toolkit wraps them; a place past X's 16-bit coordinates is cut to the
+    // screen edge it points past, and one above the screen is kept.
     {"", {"-geometry", "4294967297x4294967297"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x4294967297"}, 400, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "4294967595x300"}, 1280, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "2147483648x2147483648"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x-4294967297"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x250+65600+65600"}, 400, 250, 880, 774, nullptr},
-    {"", {"-geometry", "400x250+99999+99999"}, 400, 250, 880, 774, nullptr},
-    {"", {"-geometry", "400x250-99999-99999"}, 400, 250, 0, 0, nullptr},
-    {"", {"-geometry", "400x250--32767+-99999"}, 400, 250, 880, 0, nullptr},
     {"", {"-geometry", "400x250+32767-32767"}, 400, 250, 32767, -32767 + 1024 - 250, nullptr},
-    {"", {"-geometry", "99999999999x99999999999+99999999999-99999999999"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "2000x500+100+100"}, 1280, 500, 100, 100, nullptr}, // the place is kept
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},
     // A negative offset is a distance from the right or bottom edge to the
     // window's far edge, measured with the size the window gets.
     {"", {"-geometry", "400x300-0-0"}, 400, 300, 880, 724, nullptr},
     {"", {"-geometry", "2000x2000-0-0"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "5000x5000-0-0"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "1400x300-0+0"}, 1280, 300, 0, 0, nullptr},
     {"", {"-geometry", "300x2000+7-5"}, 300, 1024, 7, -5, nullptr},
-    {"", {"-geometry", "-10-10"}, 300, 300, 970, 714, nullptr},
     {"", {"-geometry", "400x250+20+30", "-geometry", "200x100"}, 200, 100, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", longArg}, 0, 0, 0, 0, ""},
     {"", {longArg, "\xff\xfe", "-unknown", "--help"}, 300, 300, defaultPlace, defaultPlace, nullptr},
@@ -269,10 +293,7 @@ static const struct CommandLineCase {
     {"", {"-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-indirect", "-sync"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-sync", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
-    {"", {"-gldebug", "-indirect"}, 0, 0, 0, 0, "refuses indirect rendering"},
-    {"", {"-indirect", "-gldebug", "-sync", "-iconic"}, 0, 0, 0, 0, "refuses indirect rendering"},
     {"", {"-indirect", "-direct"}, 0, 0, 0, 0, "cannot be both specified"},
-    {"", {"-sync", "-direct", "-gldebug", "-indirect"}, 0, 0, 0, 0, "cannot be both specified"},
     {"", {"-display", "nowhere:0"}, 0, 0, 0, 0, "failed to open display"},
     {"", {"-display"}, 0, 0, 0, 0, "-display"},
     {"", {"-geometry"}, 0, 0, 0, 0, "-geometry"},

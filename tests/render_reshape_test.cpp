@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 // reshapeView with a real GL context at height 0, which a window can be
-// resized to: the viewport takes the 0, the aspect ratio divides by 1; and
-// at a size past the renderer's largest view.
+// resized to: the viewport takes the 0, the aspect ratio divides by 1; at a
+// size past the renderer's largest view; and a frame after a resize past it
+// that the reshape callback has not seen.
 #include "scene_renderer.h"
 #include "x_harness.h"
 
@@ -12,6 +13,9 @@
 
 #include <cmath>
 #include <cstdlib>
+
+// Last: Xlib's macros (None, Bool) clash with the test framework's names.
+#include "glx_window.h"
 
 TEST(ReshapeView, HeightZeroKeepsTheProjectionFiniteAndASizeTooLargeIsNotDrawn)
 {
@@ -48,6 +52,16 @@ TEST(ReshapeView, HeightZeroKeepsTheProjectionFiniteAndASizeTooLargeIsNotDrawn)
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 200);
     EXPECT_EQ(viewport[3], 100);
+
+    // Drawn at that size, llvmpipe writes past its tiles: the frame is not drawn.
+    Display *display = nullptr;
+    GLXDrawable window = 0;
+    ASSERT_TRUE(currentGlxWindow(display, window));
+    XResizeWindow(display, window, 32767, 32767);
+    XSync(display, False);
+    displayScene();
+    glFinish();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     glutExit(); // closes the connection before the server goes
     stopXServer(server);
 }

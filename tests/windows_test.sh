@@ -26,9 +26,7 @@ fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 # The languages the downloads were built with, and a text in one of them.
 languages=$(cat "$windows_build/translations/po/LINGUAS")
 . "$top/po/lookup.sh"
-translation() {
-    CATALOGUE=$windows_build/translations/po/$1.po gettext "$2"
-}
+catalogue() { printf '%s' "$windows_build/translations/locale/$1/LC_MESSAGES/velmora.mo"; }
 # Wine takes Windows' user language from the locale: English, but where a
 # check below names another.
 LC_ALL=C.UTF-8
@@ -46,7 +44,8 @@ for program in velmora tarnwick; do
         echo "$header" | grep -q "^[[:space:]]*$mark\$" || fail "$program.exe lacks $mark"
     done
     grep -q "stack smashing detected" "$exe" || fail "$program.exe has no stack protector"
-    x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' && fail "$program.exe has debug sections"
+    sections=$(x86_64-w64-mingw32-objdump -h "$exe") || fail "objdump cannot read $program.exe's sections"
+    echo "$sections" | grep -q '\.debug' && fail "$program.exe has debug sections"
 
     # freeglut gives its windows the icon named GLUT_ICON: 16, 32, 48 and 256 px.
     wrestool -l -t14 "$exe" | grep -q "name='GLUT_ICON'" || fail "$program.exe has no GLUT_ICON"
@@ -63,12 +62,13 @@ done
 # The notices name every library and object file the link maps say went
 # into the programs (import stubs by their library), each licence's text,
 # and freeglut's tarball by its SHA-256.
-linked=$(for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
+for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
          inside && /^\/.*\(/ { sub(/\).*/, ")"); print }
-         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map"
-done | sed 's|^.*/||' | sort -u)
+         /^LOAD \/.*\.o$/ { sub(/^LOAD /, ""); print }' "$map" >>"$scratch/linked" || fail "awk cannot read $map"
+done
+linked=$(sed 's|^.*/||' "$scratch/linked" | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
 freeglut_source=$windows_build/../freeglut-source/freeglut
@@ -119,7 +119,8 @@ for language in $languages; do
     done
     grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.$language.txt" ||
         fail "README.$language.txt lacks Windows line endings"
-    legend=$(translation "$language" "the programs' model")
+    use_catalogue "$(catalogue "$language")"
+    legend=$(gettext "the programs' model")
     [ "$legend" != "the programs' model" ] || fail "the $language catalogue leaves the plots' legend in English"
     for plot in "$top"/docs/model-*.svg; do
         plot=docs/$language/$(basename "$plot")
@@ -149,10 +150,11 @@ check_install() {
     root=$1 folder=$2 menu=$3 language=${4:-en}
     for file in $installed uninstall.exe; do [ -f "$folder/$file" ] || fail "the installer put no $file into $folder"; done
     check_notices "$folder/THIRD-PARTY-NOTICES.txt"
+    use_catalogue "$(catalogue "$language")"
     for shortcut in Velmora Tarnwick; do
         [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut in $menu"
         program=$(echo "$shortcut" | tr '[:upper:]' '[:lower:]')
-        comment=$(translation "$language" "$(sed -n 's/^Comment=//p' "$top/packaging/$program.desktop")")
+        comment=$(gettext "$(sed -n 's/^Comment=//p' "$top/packaging/$program.desktop")")
         case $(hex <"$menu/$shortcut.lnk") in
             *"$(printf '%s' "$comment" | iconv -f UTF-8 -t UTF-16LE | hex)"*) ;;
             *) fail "the shortcut $shortcut is not described in $language as \"$comment\"" ;;

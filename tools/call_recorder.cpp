@@ -92,10 +92,7 @@ static std::string shown(const char *value)
     return std::string("\"") + value + "\"";
 }
 // A table's entry for a constant: its value and its name as the headers spell it.
-#define NAMED(constant)                                                                                                \
-    {                                                                                                                  \
-        constant, #constant                                                                                            \
-    }
+#define NAMED(constant) std::make_pair(constant, #constant)
 
 // The name a table gives a value, or nullptr.
 template <typename Value, std::size_t Count>

@@ -2,14 +2,17 @@
 # SPDX-License-Identifier: MIT
 # The four plots of docs/model.md, from the data model_figures writes:
 #   gnuplot -c docs/source/model-plots.gp DATA_DIR OUTPUT_DIR LABELS
-# LABELS: the titles, axis labels and legends, written by plot-labels.sh in
-# the page's language.
+# LABELS: the titles, axis labels, legends and font, written by
+# plot-labels.sh in the page's language.
 # White, opaque pictures, so they read the same on a light or a dark page.
 # SVG, sharp at any size; the canvas is small for its text, so the labels
 # stay readable where a phone shows the plot about 340 px wide.
 data = ARG1
+# The labels are UTF-8: gnuplot then measures them in characters, not bytes,
+# and keeps room for the key of a language whose letters take two bytes.
+set encoding utf8
 load ARG3
-set terminal svg size 600,460 fixed font "DejaVu Sans,16" background "#ffffff"
+set terminal svg size 600,460 fixed font plotFont.",16" background "#ffffff"
 set grid lc rgb "#dddddd"
 # The key under the plot, where it hides no curve.
 set key below

@@ -9,7 +9,7 @@
 // is the programs' own library, advanced by its own stepSimulation.
 #include "pendulum_model.h"
 #include "pendulum_reference.h"
-#include "variant_profile.h"
+#include "step_periods.h"
 
 #include <boost/math/tools/roots.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
@@ -258,10 +258,10 @@ int main(int argc, char **argv)
     v["TIME_STEP"] = format("%g", C::timeStep);
     v["PI_APPROX"] = format("%g", C::piApprox);
     v["INITIAL_OMEGA_DEG"] = format("%g", C::initialOmegaDeg);
-    v["VELMORA_PERIOD_MS"] = std::to_string(velmoraProfile.timerPeriodMs);
-    v["TARNWICK_PERIOD_MS"] = std::to_string(tarnwickProfile.timerPeriodMs);
-    v["TARNWICK_TICKS_PER_S"] = format("%g", 1000.0 / tarnwickProfile.timerPeriodMs);
-    v["VELMORA_SPEED"] = format("%g", C::timeStep * 1000.0 / velmoraProfile.timerPeriodMs);
+    v["VELMORA_PERIOD_MS"] = std::to_string(StepPeriods::velmoraMs);
+    v["TARNWICK_PERIOD_MS"] = std::to_string(StepPeriods::tarnwickMs);
+    v["TARNWICK_TICKS_PER_S"] = format("%g", 1000.0 / StepPeriods::tarnwickMs);
+    v["VELMORA_SPEED"] = format("%g", C::timeStep * 1000.0 / StepPeriods::velmoraMs);
     v["REFRESH_HZ"] = format("%g", refreshHz);
     v["PLOTTED_SPAN"] = format("%g", static_cast<double>(plottedSteps) * C::timeStep);
     v["BLOCK_SPAN"] = format("%g", static_cast<double>(energyBlock) * C::timeStep);
@@ -306,12 +306,12 @@ int main(int argc, char **argv)
     v["TEXT_DRIFT_STEP"] = withThousands(textDriftStep);
     v["TEXT_DRIFT"] = textDrift;
     v["TEXT_EXACT"] = exactTimeText(textDriftStep);
-    v["TEXT_DRIFT_VELMORA_HOURS"] = format("%.1f", hours * velmoraProfile.timerPeriodMs / 1000.0);
-    v["TEXT_DRIFT_TARNWICK_HOURS"] = format("%.1f", hours * tarnwickProfile.timerPeriodMs / 1000.0);
+    v["TEXT_DRIFT_VELMORA_HOURS"] = format("%.1f", hours * StepPeriods::velmoraMs / 1000.0);
+    v["TEXT_DRIFT_TARNWICK_HOURS"] = format("%.1f", hours * StepPeriods::tarnwickMs / 1000.0);
     v["TEXT_DRIFT_TARNWICK_60HZ_HOURS"] = format("%.1f", hours * refresh60Hz);
     v["TARNWICK_60HZ_SPEED"] = format("%.1f", C::timeStep / refresh60Hz);
-    v["VELMORA_SCREEN_PERIOD"] = format("%.2f", stepsPerSwing * velmoraProfile.timerPeriodMs / 1000.0);
-    v["TARNWICK_SCREEN_PERIOD"] = format("%.2f", stepsPerSwing * tarnwickProfile.timerPeriodMs / 1000.0);
+    v["VELMORA_SCREEN_PERIOD"] = format("%.2f", stepsPerSwing * StepPeriods::velmoraMs / 1000.0);
+    v["TARNWICK_SCREEN_PERIOD"] = format("%.2f", stepsPerSwing * StepPeriods::tarnwickMs / 1000.0);
     v["TARNWICK_60HZ_SCREEN_PERIOD"] = format("%.2f", stepsPerSwing * refresh60Hz);
     return writePage(argv[1], argv[2], v) ? 0 : 1;
 }

@@ -1,17 +1,19 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The installer's own texts in each language, as NSIS LangString lines for
-# installer.nsi, from the build's catalogues in CATALOGUE_DIR (po/); English
-# first, then each LANGUAGE given (gettext's names: de, pt_BR, zh_CN, ...);
+# The installer's languages and its own texts in each, as NSIS MUI_LANGUAGE
+# and LangString lines for installer.nsi, from the build's compiled
+# catalogues in LOCALE_DIR (LANGUAGE/LC_MESSAGES/velmora.mo); English first,
+# the language where the user's is none of these, then each LANGUAGE given
+# (gettext's names: de, pt_BR, zh_CN, ...);
 # a language without a catalogue there gets the English texts.
 # {programs} and {folder} in a text stand for the NSIS variables $1 and
 # $Folder, {page} for the model page in that language's folder of pages.
-#   installer-strings.sh CATALOGUE_DIR [LANGUAGE...] >STRINGS.nsh
+#   installer-strings.sh LOCALE_DIR [LANGUAGE...] >STRINGS.nsh
 set -eu
-[ $# -ge 1 ] || { echo "usage: installer-strings.sh CATALOGUE_DIR [LANGUAGE...]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: installer-strings.sh LOCALE_DIR [LANGUAGE...]" >&2; exit 2; }
 . "$(dirname "$0")/../../po/lookup.sh"
-catalogues=$1
+locale=$1
 shift
 # nsis NAME TEXT: one LangString, quoted for NSIS ($ doubled, " and line breaks escaped).
 nsis() {
@@ -19,16 +21,24 @@ nsis() {
     printf 'LangString %s ${LANG_%s} "%s"\n' "$1" "$nsis_language" "$text"
 }
 for language in en "$@"; do
+    # NSIS's name of the language (its Contrib/Language files/NAME.nlf).
     case $language in
-        en) nsis_language=ENGLISH ;;
-        de) nsis_language=GERMAN ;;
-        es) nsis_language=SPANISH ;;
-        fr) nsis_language=FRENCH ;;
-        pt_BR) nsis_language=PORTUGUESEBR ;;
-        zh_CN) nsis_language=SIMPCHINESE ;;
-        *) echo "installer-strings.sh: no NSIS language for $language: add it here and in installer.nsi" >&2; exit 1 ;;
+        en) nsis_name=English ;;
+        de) nsis_name=German ;;
+        es) nsis_name=Spanish ;;
+        fr) nsis_name=French ;;
+        pt_BR) nsis_name=PortugueseBR ;;
+        zh_CN) nsis_name=SimpChinese ;;
+        ru) nsis_name=Russian ;;
+        ja) nsis_name=Japanese ;;
+        hi) nsis_name=Hindi ;;
+        ar) nsis_name=Arabic ;;
+        id) nsis_name=Indonesian ;;
+        *) echo "installer-strings.sh: no NSIS language for $language: add it here" >&2; exit 1 ;;
     esac
-    CATALOGUE=$catalogues/$language.po
+    nsis_language=$(printf '%s' "$nsis_name" | tr '[:lower:]' '[:upper:]')
+    printf '!insertmacro MUI_LANGUAGE %s\n' "$nsis_name"
+    use_catalogue "$locale/$language/LC_MESSAGES/velmora.mo"
     pages=docs
     [ "$language" = en ] || pages="docs\\$language"
     model_page=$(printf '%s' "$pages\\model.html" | sed 's/\\/\\\\/g')

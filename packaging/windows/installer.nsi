@@ -8,13 +8,15 @@
 ; on its model. A Start-menu shortcut for each program, an entry in Apps, and
 ; the uninstaller that takes all of it away again. Installing over an earlier
 ; version removes it first, with its own uninstaller.
-; Its pages speak the user's Windows language where it is one of the six
-; below (NSIS picks it at start), English otherwise; the texts of our own come
-; from the translations' catalogues (installer-strings.sh).
+; Its pages speak the user's Windows language where it is one of the
+; translations' (NSIS picks it at start), English otherwise; the languages
+; and the texts of our own come from the translations' catalogues
+; (installer-strings.sh).
 ; Silent: /S, /S /AllUsers, /S /CurrentUser. The build defines VERSION,
 ; PUBLISHER, COPYRIGHT, STAGE (the folder holding what installs), ICON,
 ; INSTALLED_FILES and REMOVED_FILES (the lists of what the folder holds),
-; STRINGS (the texts of our own, LangString lines) and OUTFILE.
+; STRINGS (the languages and the texts of our own: MUI_LANGUAGE and
+; LangString lines) and OUTFILE.
 Unicode true
 Target amd64-unicode
 
@@ -71,13 +73,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-; English first: the language where the user's is none of these.
-!insertmacro MUI_LANGUAGE English
-!insertmacro MUI_LANGUAGE German
-!insertmacro MUI_LANGUAGE Spanish
-!insertmacro MUI_LANGUAGE French
-!insertmacro MUI_LANGUAGE PortugueseBR
-!insertmacro MUI_LANGUAGE SimpChinese
+; The languages, English first, and our texts in each.
 !include "${STRINGS}"
 
 ; The folder a message names (installer-strings.sh's {folder}).

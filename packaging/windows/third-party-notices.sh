@@ -10,7 +10,7 @@
 # silently fall behind the link; so does anything else that fails, and then
 # OUTPUT is not there at all (not even an earlier one).
 #   usage: third-party-notices.sh OUTPUT FREEGLUT_SOURCE_DIR FREEGLUT_LIBRARY TITLE MAP...
-# FREEGLUT_SOURCE_DIR holds what fetch-debian-source.sh fetched. Archives the
+# FREEGLUT_SOURCE_DIR holds what fetch-pinned.sh fetched. Archives the
 # maps name by a relative path are the programs' own, built beside the maps.
 # OBJDUMP names the toolchain's objdump (x86_64-w64-mingw32-objdump by default).
 set -eu

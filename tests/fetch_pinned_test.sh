@@ -1,0 +1,66 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# The pinned sources, offline: every source whose files the sources folder
+# (VELMORA_SOURCES_DIR, else the shared folder beside the checkout) holds
+# matches its pins and unpacks, into a folder with a space, an apostrophe and
+# a non-ASCII letter; then, with one byte of one file changed, the fetch
+# stops with its one line naming the file and both checksums, and the folder
+# that held the earlier, good fetch is gone.
+#   usage: fetch_pinned_test.sh SOURCE_DIR
+set -eu
+top=$1
+fail() { printf 'fetch_pinned_test: %s\n' "$*" >&2; exit 1; }
+sources=${VELMORA_SOURCES_DIR:-$top/../shared/web-sources}
+[ -d "$sources" ] || { echo "fetch_pinned_test: skipped, no folder of pinned sources (VELMORA_SOURCES_DIR)"; exit 77; }
+sources=$(cd "$sources" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/Ana's Müller"
+work=$work/Ana\'s\ Müller
+
+# fetch NAME FOLDER SOURCES: the script's status, its path in $work/out and its complaints in $work/errors.
+fetch() {
+    status=0
+    VELMORA_SOURCES_DIR=$3 sh "$top/scripts/fetch-pinned.sh" "$1" "$2" >"$work/out" 2>"$work/errors" || status=$?
+}
+
+# Each name whose files are all here: exactly its files, and its tree.
+names=$(awk '!/^#/ && NF && !seen[$1]++ { print $1 }' "$top/scripts/pinned-sources.txt")
+tested=""
+for name in $names; do
+    files=$(awk -v name="$name" '!/^#/ && $1 == name { print $3 }' "$top/scripts/pinned-sources.txt")
+    here=yes
+    for file in $files; do [ -f "$sources/$file" ] || here=""; done
+    [ -n "$here" ] || continue
+    fetch "$name" "$work/$name src" "$sources"
+    [ "$status" = 0 ] || fail "$name: ended with $status: $(cat "$work/errors")"
+    [ "$(cat "$work/out")" = "$work/$name src/$name" ] || fail "$name: printed $(cat "$work/out")"
+    [ -n "$(ls -A "$work/$name src/$name")" ] || fail "$name: unpacked nothing"
+    held=$(cd "$work/$name src" && LC_ALL=C ls -A)
+    [ "$held" = "$(printf '%s\n' "$name" $files | LC_ALL=C sort)" ] || fail "$name: the folder holds $held"
+    tested="$tested $name"
+done
+case " $tested " in *" libglu "*) ;; *) fail "no libglu source in $sources" ;; esac
+
+# One byte changed in libglu's upstream tarball, with the good fetch still in its folder.
+mkdir "$work/planted"
+cp "$sources"/libglu_* "$work/planted/"
+chmod u+w "$work/planted"/*
+tarball=$work/planted/libglu_9.0.2.orig.tar.gz
+printf 'X' | dd of="$tarball" bs=1 seek=1000 conv=notrunc 2>/dev/null
+expected=$(awk '$3 == "libglu_9.0.2.orig.tar.gz" { print $4 }' "$top/scripts/pinned-sources.txt")
+actual=$(sha256sum <"$tarball")
+fetch libglu "$work/libglu src" "$work/planted"
+[ "$status" = 1 ] || fail "a changed file: ended with $status"
+[ "$(cat "$work/errors")" = "fetch-pinned: libglu_9.0.2.orig.tar.gz: expected SHA256 $expected, got ${actual%% *}" ] ||
+    fail "a changed file: said $(cat "$work/errors")"
+[ ! -s "$work/out" ] || fail "a changed file: printed $(cat "$work/out")"
+[ ! -e "$work/libglu src" ] || fail "a changed file: left the folder"
+[ -z "$(find "$work" -mindepth 1 -maxdepth 1 -name '.*')" ] || fail "a changed file: left a staging folder"
+
+# A folder holding anything but a fetch is no folder of the script's: refused, left as it was.
+mkdir "$work/theirs" && echo notes >"$work/theirs/notes.txt"
+fetch libglu "$work/theirs" "$sources"
+[ "$status" = 1 ] && [ -f "$work/theirs/notes.txt" ] || fail "a folder of other files: ended with $status and emptied it"
+echo "fetch_pinned_test:$tested matched their pins and unpacked; a changed byte stopped the fetch"

@@ -1,0 +1,19 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+# Fails, naming the page and what groff said, where groff has a word for a
+# compressed manual page as man-db hands it over for a terminal. -k: the
+# translated pages are UTF-8, which preconv reads from their coding line in
+# any locale (the plain C one here). Every warning counts but where a line of
+# Chinese, which has no spaces, cannot be broken or adjusted at the page's
+# width. The page is unpacked first, so a page zcat cannot read fails too.
+#   usage: man_page_check.sh PAGE.gz...
+set -eu
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "man_page_check: $*" >&2; exit 1; }
+for page in "$@"; do
+    zcat "$page" >"$scratch/page" || fail "zcat cannot read $page"
+    found=$(LC_ALL=C groff -k -Tutf8 -man -ww -Wbreak -z <"$scratch/page" 2>&1) || fail "groff failed on $page: $found"
+    [ -z "$found" ] || fail "$page: $found"
+done
