@@ -18,9 +18,10 @@ foreach(language ${TRANSLATED_LANGUAGES})
   endif()
 endforeach()
 set(TRANSLATIONS_DIR ${PROJECT_BINARY_DIR}/translations)
-# Manual pages come in every language but those whose script groff's
-# terminal output mangles: groff (1.22 and 1.23) drops Devanagari's virama,
-# nasal and vowel signs, so Hindi would read सिंगल as सिगल; man shows a Hindi
-# reader the English page instead.
+# Manual pages come in every language but those a terminal does not show
+# legibly through man: Devanagari's vowel signs and virama are lost in
+# xterm and in man's plain text (col), so प्रकाशित reads परकाशित, and groff
+# counts each sign as a column, so the lines come out ragged. man shows a
+# Hindi reader the English page instead.
 set(MANUAL_PAGE_LANGUAGES ${TRANSLATED_LANGUAGES})
 list(REMOVE_ITEM MANUAL_PAGE_LANGUAGES hi)
