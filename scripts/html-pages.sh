@@ -7,7 +7,7 @@
 # font, nothing a page fetches from the network.
 # With TRANSLATIONS (what the translations' part built: LANGUAGE/README.md,
 # LANGUAGE/docs/*.md and the model page's plots LANGUAGE/docs/model-*.svg for
-# each language, and the merged catalogues in po/), each language's
+# each language of po/LINGUAS there, and the merged catalogues in po/), each language's
 # pages go in a folder of their own, LANGUAGE/, beside the English ones; a
 # page that exists in several languages names them all at its top, and a
 # translated page links to the pages left in English (the contributors') in
@@ -22,9 +22,9 @@ translations=""
 languages=""
 if [ $# -eq 2 ]; then
     translations=$(cd "$2" && pwd)
-    for folder in "$translations"/*/; do
-        [ -f "$folder/README.md" ] && languages="$languages $(basename "$folder")"
-    done
+    # The languages this build was configured for, not every folder there:
+    # one left from an earlier configuration may lack what this one makes.
+    languages=$(tr '\n' ' ' <"$translations/po/LINGUAS")
 fi
 # page OUTPUT MARKDOWN [PANDOC OPTION...]: one page, from standard input
 # where MARKDOWN is -. Headings get the anchors GitHub gives them, which the
