@@ -30,6 +30,9 @@ fi
 # where MARKDOWN is -. Headings get the anchors GitHub gives them, which the
 # pages' links use. pandoc reads its arguments (the languages' names, the
 # translated texts) in the locale's charset: UTF-8, whatever the builder's is.
+# The page's language is a template variable, not metadata, from which pandoc
+# would load texts of its own that the pages do not use (and its Hindi ones
+# fail to load).
 page() {
     output=$1
     markdown=$2
@@ -85,11 +88,11 @@ markdown_of() {
 english() {
     for language in $languages; do
         if [ -f "$translations/$language/$(markdown_of "$1")" ]; then
-            page "$out/$1" "$2" --metadata=lang:en --variable=languages:"$(bar en "$1")"
+            page "$out/$1" "$2" --variable=lang:en --variable=languages:"$(bar en "$1")"
             return
         fi
     done
-    page "$out/$1" "$2" --metadata=lang:en
+    page "$out/$1" "$2" --variable=lang:en
 }
 english index.html "$top/README.md"
 for markdown in "$top"/docs/*.md; do
@@ -97,7 +100,7 @@ for markdown in "$top"/docs/*.md; do
 done
 # The licence as a page too, its first line the heading.
 licence=$(cat "$top/LICENSE")
-printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --metadata=lang:en
+printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --variable=lang:en
 cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"
 
 # Each translated page keeps its English anchors, so links into it hold.
@@ -114,7 +117,7 @@ for language in $languages; do
     done
     for name in $names; do
         css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
-            --metadata=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
+            --variable=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
             --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
             --metadata=in-english:"$in_english" \
