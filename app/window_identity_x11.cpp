@@ -8,6 +8,7 @@
 #include "window_identity.h"
 
 #include "glx_window.h"
+#include "scene_renderer.h"
 #include "window_icon.h"
 
 #include <X11/X.h>

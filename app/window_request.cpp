@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 #include "window_request.h"
+#include "geometry_option.h"
 
 #include <algorithm>
 

@@ -3,6 +3,7 @@
 // Where the renderer does not size its buffer behind the program's back
 // (Windows), the size the reshape callback saw stands.
 #include "drawable_size.h"
+#include "scene_renderer.h"
 
 bool holdDrawableSize(ViewSize &)
 {

@@ -6,6 +6,7 @@
 // round trips.
 #include "drawable_size.h"
 #include "glx_window.h"
+#include "scene_renderer.h"
 
 #include <X11/Xlib.h>
 

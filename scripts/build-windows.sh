@@ -26,12 +26,16 @@ unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 # the cross-compiler's packages or this script differ from those it was built
 # with (its stamp), so a new pin or a new MinGW-w64 never meets a stale library.
 source=$(sh "$top/scripts/fetch-pinned.sh" freeglut "$folder/freeglut-source")
-stamp=$({
-    (cd "$source" && find . -type f | LC_ALL=C sort | tr '\n' '\0' | xargs -0 sha256sum)
-    cat "$toolchain" "$top/cmake/windres.sh" "$0"
-    x86_64-w64-mingw32-gcc --version
-    dpkg-query -W 'gcc-mingw-w64*' 'g++-mingw-w64*' 'mingw-w64*' 'binutils-mingw-w64*' 2>/dev/null || true
-} | sha256sum)
+# Each input is written out by a command of its own, so a failing one stops
+# the build instead of leaving a stamp that matches nothing.
+inputs=$folder/freeglut.inputs
+(cd "$source" && find . -type f -exec sha256sum {} +) >"$inputs.files"
+LC_ALL=C sort "$inputs.files" >"$inputs"
+cat "$toolchain" "$top/cmake/windres.sh" "$0" >>"$inputs"
+x86_64-w64-mingw32-gcc --version >>"$inputs"
+# dpkg-query fails where a pattern names no installed package: the list stands.
+dpkg-query -W 'gcc-mingw-w64*' 'g++-mingw-w64*' 'mingw-w64*' 'binutils-mingw-w64*' >>"$inputs" 2>/dev/null || true
+stamp=$(sha256sum <"$inputs")
 if [ ! -f "$folder/freeglut/lib/libfreeglut_static.a" ] || [ "$(cat "$folder/freeglut.stamp" 2>/dev/null)" != "$stamp" ]; then
     rm -rf "$folder/freeglut-build" "$folder/freeglut" "$folder/freeglut.stamp"
     cmake -S "$source" -B "$folder/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

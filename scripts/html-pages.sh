@@ -7,7 +7,7 @@
 # font, nothing a page fetches from the network.
 # With TRANSLATIONS (what the translations' part built: LANGUAGE/README.md,
 # LANGUAGE/docs/*.md and the model page's plots LANGUAGE/docs/model-*.svg for
-# each language, and the merged catalogues in po/), each language's
+# each language of po/LINGUAS there, and the merged catalogues in po/), each language's
 # pages go in a folder of their own, LANGUAGE/, beside the English ones; a
 # page that exists in several languages names them all at its top, and a
 # translated page links to the pages left in English (the contributors') in
@@ -32,14 +32,17 @@ translations=""
 languages=""
 if [ $# -eq 2 ]; then
     translations=$(cd "$2" && pwd)
-    for folder in "$translations"/*/; do
-        [ -f "$folder/README.md" ] && languages="$languages $(basename "$folder")"
-    done
+    # The languages this build was configured for, not every folder there:
+    # one left from an earlier configuration may lack what this one makes.
+    languages=$(tr '\n' ' ' <"$translations/po/LINGUAS")
 fi
 # page OUTPUT MARKDOWN [PANDOC OPTION...]: one page, from standard input
 # where MARKDOWN is -. Headings get the anchors GitHub gives them, which the
 # pages' links use. pandoc reads its arguments (the languages' names, the
 # translated texts) in the locale's charset: UTF-8, whatever the builder's is.
+# The page's language is a template variable, not metadata, from which pandoc
+# would load texts of its own that the pages do not use (and its Hindi ones
+# fail to load).
 page() {
     output=$1
     markdown=$2
@@ -119,12 +122,12 @@ live() {
 english() {
     for language in $languages; do
         if [ -f "$translations/$language/$(markdown_of "$1")" ]; then
-            page "$out/$1" "$2" --metadata=lang:en --variable=languages:"$(bar en "$1")" \
+            page "$out/$1" "$2" --variable=lang:en --variable=languages:"$(bar en "$1")" \
                 --variable=live:"$(live "$1" "")"
             return
         fi
     done
-    page "$out/$1" "$2" --metadata=lang:en --variable=live:"$(live "$1" "")"
+    page "$out/$1" "$2" --variable=lang:en --variable=live:"$(live "$1" "")"
 }
 english index.html "$top/README.md"
 for markdown in "$top"/docs/*.md; do
@@ -132,7 +135,7 @@ for markdown in "$top"/docs/*.md; do
 done
 # The licence as a page too, its first line the heading.
 licence=$(cat "$top/LICENSE")
-printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --metadata=lang:en
+printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --variable=lang:en
 cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"
 if [ -n "$web" ]; then
     cp "$web/velmora.html" "$web/tarnwick.html" "$out/"
@@ -153,7 +156,7 @@ for language in $languages; do
     done
     for name in $names; do
         css=../pages.css page "$out/$language/$name" "$translations/$language/$(markdown_of "$name")" \
-            --metadata=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
+            --variable=lang:"$(tag "$language")" --metadata=dir:"$(direction "$language")" \
             --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
             --metadata=in-english:"$in_english" \

@@ -37,9 +37,10 @@ TEST(GeometryOption, NumbersAreWrittenShortAndHeldAtTheLimit)
 
 static std::string shown(const GeometryOption &o)
 {
-    return std::to_string(o.given) + std::to_string(o.fullSize) + std::to_string(o.place) +
-           std::to_string(o.fromRight) + std::to_string(o.fromBottom) + " " + std::to_string(o.width) + "x" +
-           std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," + std::to_string(o.offsetY);
+    const auto flag = [](bool set) { return set ? "1" : "0"; };
+    return std::string(flag(o.given)) + flag(o.fullSize) + flag(o.place) + flag(o.fromRight) + flag(o.fromBottom) +
+           " " + std::to_string(o.width) + "x" + std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," +
+           std::to_string(o.offsetY);
 }
 
 // A command line of the arguments after the program's name.
