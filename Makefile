@@ -33,7 +33,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # and the translations (gettext, po4a, python3; gnuplot-nox for the translated plots).
 BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libx11-dev \
                  libpng-dev librsvg2-bin pandoc libboost-dev dpkg-dev file gettext po4a python3 gnuplot-nox
-TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
+# The web pages: Emscripten, and the browser build's sources unpacked by dpkg-source.
+WEB_PACKAGES = cmake make emscripten dpkg-dev zip
+TEST_PACKAGES = $(BUILD_PACKAGES) $(WEB_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
                 chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei fonts-noto-cjk \
                 fonts-noto-core
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
@@ -48,9 +50,9 @@ PI_PACKAGES = crossbuild-essential-arm64 crossbuild-essential-armhf \
               $(foreach arch,$(PI_ARCHITECTURES),freeglut3-dev:$(arch) libglu1-mesa-dev:$(arch) \
                   libgl-dev:$(arch) libx11-dev:$(arch) libpng-dev:$(arch))
 # CPack's Debian generator needs file; the bill of materials reuse and python3.
-RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) $(PI_PACKAGES) git file reuse python3
+RELEASE_PACKAGES = $(BUILD_PACKAGES) $(WINDOWS_PACKAGES) $(PI_PACKAGES) $(WEB_PACKAGES) git file reuse python3
 
-.PHONY: all build run test screenshot docs bench lint windows test-windows release test-release pi-test-builds test-pi test-pi-model clean
+.PHONY: all build run web test screenshot docs bench lint windows test-windows release test-release pi-test-builds test-pi test-pi-model clean
 
 all: build
 
@@ -63,11 +65,22 @@ run: build
 	@sh scripts/check-display.sh
 	$(BUILD)/$(PROGRAM)
 
+# Both programs as web pages, $(WEB_BUILD)/velmora.html and tarnwick.html,
+# each a file of its own, built with Emscripten on libraries built from
+# pinned sources (scripts/pinned-sources.txt); VELMORA_SOURCES_DIR names a
+# folder that holds those files, for a build without network.
+WEB_BUILD ?= build-web
+web:
+	@sh scripts/ensure-packages.sh $(WEB_PACKAGES)
+	@JOBS=$(JOBS) sh scripts/build-web.sh $(WEB_BUILD)
+
 # The tests are switched on whatever the build folder held, and no test found
-# is a failure; ctest shows no skipped test's output, so its reason is shown here.
+# is a failure; ctest shows no skipped test's output, so its reason is shown
+# here. The web pages are built first, and tested against the programs.
 test:
 	@sh scripts/ensure-packages.sh $(TEST_PACKAGES)
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
+	@$(MAKE) --no-print-directory web
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON -DWEB_PAGES_DIR="$(CURDIR)/$(WEB_BUILD)" >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j $(JOBS); status=$$?; \
 	    grep -h ': skipped, ' $(BUILD)/Testing/Temporary/LastTest.log 2>/dev/null; exit $$status
@@ -103,13 +116,14 @@ docs:
 	@cmake --build $(BUILD) --target html_pages >/dev/null
 	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 
-# Release build of its own; no benchmark runs inside make test. Ends with a
+# Release build of its own, and the web pages; no benchmark runs inside make test. Ends with a
 # warning where other processes took too much of the machine for the verdicts.
 bench:
 	@sh scripts/ensure-packages.sh $(BENCH_PACKAGES)
 	@cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
 	@cmake --build $(BUILD)-release -j $(JOBS)
-	sh bench/run.sh $(BUILD)-release
+	@$(MAKE) --no-print-directory web
+	sh bench/run.sh $(BUILD)-release $(WEB_BUILD)
 
 # clang-format over every source; clang-tidy over every .cpp but the
 # *_windows.cpp files, which need Windows' headers and are compiled by make
@@ -126,7 +140,7 @@ lint:
 	    -DVELMORA_BUILD_BENCHMARKS=ON -DSANITIZE=ON >/dev/null
 	@cmake --build build-lint -j $(JOBS) >/dev/null
 	clang-format --dry-run -Werror $(SOURCES)
-	clang-tidy -p build-lint --quiet $(filter-out %_windows.cpp,$(filter %.cpp,$(SOURCES)))
+	clang-tidy -p build-lint --quiet $(filter-out %_windows.cpp %_web.cpp,$(filter %.cpp,$(SOURCES)))
 	cppcheck --quiet --enable=warning,style,performance,portability --std=c++17 --inline-suppr \
 	    --suppress=normalCheckLevelMaxBranches --error-exitcode=1 --project=build-lint/compile_commands.json
 	sh scripts/reuse-lint.sh
@@ -138,8 +152,8 @@ lint:
 WINDOWS_BUILD ?= build-windows
 windows:
 	@sh scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
-	@$(MAKE) --no-print-directory build
-	@LANGUAGES="$(LANGUAGES)" sh scripts/build-windows.sh $(WINDOWS_BUILD) $(BUILD)
+	@$(MAKE) --no-print-directory build web
+	@LANGUAGES="$(LANGUAGES)" sh scripts/build-windows.sh $(WINDOWS_BUILD) $(BUILD) $(WEB_BUILD)
 
 # The Windows executables' headers, then the programs under Wine and Xvfb,
 # started by a test program of the host build. The locales package holds the
@@ -155,15 +169,15 @@ test-windows: windows
 # installer, and SHA256SUMS.
 release:
 	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES)
-	sh scripts/release.sh dist $(VERSION)
+	VELMORA_WEB_LIBRARIES="$(CURDIR)/$(WEB_BUILD)" sh scripts/release.sh dist $(VERSION)
 
 # A second release from a clone in another folder, under another umask, later:
 # the same checksums as dist/. A release already in dist/ is the one checked,
 # as it is; only where dist/ holds none is one made first.
 test-release:
-	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES) diffoscope-minimal
+	@sh scripts/ensure-packages.sh $(RELEASE_PACKAGES) diffoscope-minimal unzip
 	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
-	sh tests/release_test.sh dist $(VERSION)
+	VELMORA_WEB_LIBRARIES="$(CURDIR)/$(WEB_BUILD)" sh tests/release_test.sh dist $(VERSION)
 
 # Test builds for arm64 and armhf (the toolchain files' emulator runs their
 # tests): the model test, the trace test and the call recorder.
@@ -197,5 +211,5 @@ test-pi-model: pi-test-builds
 	done
 
 clean:
-	rm -rf build build-release build-sanitize build-lint build-windows build-dist dist \
+	rm -rf build build-release build-sanitize build-lint build-windows build-web build-dist dist \
 	    build-aarch64-linux-gnu build-arm-linux-gnueabihf

@@ -7,12 +7,14 @@
 # and its frame intervals in BUILD_DIR/frame-intervals.dat, so the page and
 # the plot can be made again without a run. Ends with a warning where other
 # processes took so much of the processor time that the verdicts are not to
-# be trusted:
-#   bench/run.sh BUILD_DIR
+# be trusted. The web pages in WEB_DIR (make web's) are measured too, in
+# headless Chromium, beside the native programs:
+#   bench/run.sh BUILD_DIR WEB_DIR
 # The page and the plot are replaced only once the whole run has succeeded.
 set -eu
-[ $# -eq 1 ] || { echo "usage: run.sh BUILD_DIR" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: run.sh BUILD_DIR WEB_DIR" >&2; exit 2; }
 build=$1
+web=$2
 doc=docs/performance.md
 plot=docs/frame-intervals.svg
 intervals=$build/frame-intervals.dat
@@ -20,8 +22,8 @@ measurements=$build/bench-measurements.txt
 # Above this share of the processor time taken by other processes, the
 # timer's late wake-ups and the contention decide the verdicts.
 busy_limit_percent=10
-steps=$(mktemp) frames=$(mktemp) picture=$(mktemp)
-trap 'rm -f "$steps" "$frames" "$picture" "$measurements.new"' EXIT
+steps=$(mktemp) frames=$(mktemp) pages=$(mktemp) picture=$(mktemp)
+trap 'rm -f "$steps" "$frames" "$pages" "$picture" "$measurements.new"' EXIT
 
 # Processor time in clock ticks: the whole machine's busy and total time
 # (/proc/stat's first line), and this script's with its waited-for children.
@@ -41,6 +43,8 @@ grep -v '^ROW|' "$steps"
 echo "Frame benchmarks under Xvfb (about two minutes)..."
 "$build/bench/frame_bench" "$build" "$intervals" >"$frames"
 gnuplot -c bench/frame-intervals.gp "$intervals" "$picture"
+echo "Web pages in headless Chromium (about half a minute)..."
+/usr/bin/python3 bench/web_bench.py "$web" "$frames" >"$pages"
 
 ticks=$(machine_ticks) own=$(($(own_ticks) - own_before))
 busy=$((${ticks% *} - busy_before)) total=$((${ticks#* } - total_before))
@@ -54,7 +58,7 @@ fi
 
 {
     grep '^ROW|' "$steps"
-    cat "$frames"
+    cat "$frames" "$pages"
     echo "FIGURE DATE $(date -u +%Y-%m-%d)"
     echo "FIGURE CPU $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
     echo "FIGURE CORES $(nproc)"
@@ -68,7 +72,7 @@ mv "$measurements.new" "$measurements"
 sh bench/performance-page.sh "$measurements" "$doc"
 chmod 644 "$picture"
 mv "$picture" "$plot"
-grep -h '^ROW|' "$steps" "$frames" | sed 's/^ROW|/|/'
+grep -h '^ROW|' "$steps" "$frames" "$pages" | sed 's/^ROW|/|/'
 echo "Wrote $doc and $plot."
 if [ "$others_percent" -gt "$busy_limit_percent" ]; then
     echo "run.sh: other processes took $others_percent % of the processor time during the run (more than" \

@@ -7,11 +7,15 @@
 # of this source for this machine with the pages and the translations, the
 # languages of LANGUAGES (empty: all) among them; the translated pages' plots
 # are taken from it, as the cross build cannot run the figure maker.
+# WEB_PAGES: make web's folder, whose pages the downloads carry beside theirs.
+#   usage: build-windows.sh FOLDER HOST_BUILD [WEB_PAGES]
 set -eu
-[ $# -eq 2 ] || { echo "usage: build-windows.sh FOLDER HOST_BUILD" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: build-windows.sh FOLDER HOST_BUILD [WEB_PAGES]" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(mkdir -p "$1" && cd "$1" && pwd)
 host=$(cd "$2" && pwd)
+web=""
+[ $# -eq 2 ] || web=$(cd "$3" && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 jobs=$(nproc 2>/dev/null || echo 2)
 # CMake would take the builder's own flags from these; the toolchain file's stand.
@@ -45,6 +49,7 @@ fi
 cmake -S "$top" -B "$folder/programs" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF -DVELMORA_ICON=ON -DVELMORA_WINDOWS_DOWNLOADS=ON -DVELMORA_TRANSLATIONS=ON \
     -DVELMORA_LANGUAGES="${LANGUAGES:-}" -DTRANSLATED_PLOTS_DIR="$host/translations" \
-    -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DFREEGLUT_SOURCE_DIR="$folder/freeglut-source" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" >/dev/null
+    -DFREEGLUT_STATIC_ROOT="$folder/freeglut" -DFREEGLUT_SOURCE_DIR="$folder/freeglut-source" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$folder/bin" \
+    -DWEB_PAGES_DIR="$web" >/dev/null
 cmake --build "$folder/programs" -j "$jobs"
 echo "Wrote $folder/bin/velmora.exe and $folder/bin/tarnwick.exe."

@@ -12,9 +12,19 @@
 # page that exists in several languages names them all at its top, and a
 # translated page links to the pages left in English (the contributors') in
 # the folder above, saying so.
-#   usage: html-pages.sh OUT_DIR [TRANSLATIONS]
+# With --web-pages FOLDER (make web's: velmora.html, tarnwick.html and their
+# licences/), the pages go beside the others and the model page shows
+# velmora live beside its still picture; without, the picture alone.
+#   usage: html-pages.sh [--web-pages FOLDER] OUT_DIR [TRANSLATIONS]
 set -eu
-[ $# -eq 1 ] || [ $# -eq 2 ] || { echo "usage: html-pages.sh OUT_DIR [TRANSLATIONS]" >&2; exit 2; }
+usage="usage: html-pages.sh [--web-pages FOLDER] OUT_DIR [TRANSLATIONS]"
+web=""
+if [ "${1:-}" = --web-pages ]; then
+    [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+    web=$(cd "$2" && pwd)
+    shift 2
+fi
+[ $# -eq 1 ] || [ $# -eq 2 ] || { echo "$usage" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
 source=$top/docs/source
 out=$(mkdir -p "$1" && cd "$1" && pwd)
@@ -84,15 +94,40 @@ bar() {
 markdown_of() {
     case $1 in index.html) echo README.md ;; *) echo "docs/${1%.html}.md" ;; esac
 }
+# A text as HTML: its markup characters as entities.
+escape() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' -e 's/"/\&quot;/g'; }
+# live NAME ROOT: for the model page, velmora running in the page (where
+# the web pages are built) beside the still picture of its window, which
+# stands alone where the browser cannot run it; ROOT leads to the folder
+# they lie in. Nothing for the other pages.
+live() {
+    [ "$1" = model.html ] || return 0
+    # Translators: the still picture's description, for a reader who cannot see it.
+    still=$(gettext "A still picture of velmora's window: the red bob on its rod, the caption and the time." | escape)
+    printf '<figure class="live">'
+    if [ -n "$web" ]; then
+        printf '<iframe src="%svelmora.html" title="velmora" width="300" height="300"></iframe>' "$2"
+    fi
+    printf '<img src="%svelmora.png" alt="%s" width="300" height="300">' "$2" "$still"
+    if [ -n "$web" ]; then
+        # Translators: under velmora running live in the model page; %s are links to the two programs' own pages.
+        caption=$(gettext 'velmora running in this page, beside a still picture of its window for a browser that cannot run it. Each program also runs alone in a page of its own: %s and %s.' | escape)
+        # shellcheck disable=SC2059 # the catalogue's text is the format
+        printf "<figcaption>$caption</figcaption>" "<a href=\"$2velmora.html\">velmora.html</a>" \
+            "<a href=\"$2tarnwick.html\">tarnwick.html</a>"
+    fi
+    printf '</figure>'
+}
 # english NAME MARKDOWN: the English page, with the languages' line where it is translated.
 english() {
     for language in $languages; do
         if [ -f "$translations/$language/$(markdown_of "$1")" ]; then
-            page "$out/$1" "$2" --variable=lang:en --variable=languages:"$(bar en "$1")"
+            page "$out/$1" "$2" --variable=lang:en --variable=languages:"$(bar en "$1")" \
+                --variable=live:"$(live "$1" "")"
             return
         fi
     done
-    page "$out/$1" "$2" --variable=lang:en
+    page "$out/$1" "$2" --variable=lang:en --variable=live:"$(live "$1" "")"
 }
 english index.html "$top/README.md"
 for markdown in "$top"/docs/*.md; do
@@ -102,6 +137,10 @@ done
 licence=$(cat "$top/LICENSE")
 printf '# %s\n' "$licence" | page "$out/LICENSE.html" - --variable=lang:en
 cp "$source/pages.css" "$top"/docs/*.svg "$top"/docs/*.png "$top"/docs/*.gif "$out/"
+if [ -n "$web" ]; then
+    cp "$web/velmora.html" "$web/tarnwick.html" "$out/"
+    cp -R "$web/licences" "$out/licences"
+fi
 
 # Each translated page keeps its English anchors, so links into it hold.
 for language in $languages; do
@@ -121,7 +160,8 @@ for language in $languages; do
             --metadata=english-source:"$top/$(markdown_of "$name")" \
             --metadata=translated-pages:"$names" \
             --metadata=in-english:"$in_english" \
-            --variable=languages:"$(bar "$language" "$name")"
+            --variable=languages:"$(bar "$language" "$name")" \
+            --variable=live:"$(live "$name" ../)"
     done
     # Each of the English model page's plots, drawn in the language.
     for plot in "$top"/docs/model-*.svg; do

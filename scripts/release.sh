@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Builds every download of a release: the source tarball from git, its bill
 # of materials (SPDX, from reuse), the .deb for amd64 and, cross-built, for
-# Raspberry Pi OS (arm64, armhf), the Windows zip and installer, their
+# Raspberry Pi OS (arm64, armhf), the Windows zip and installer, the web
+# pages' zip, their
 # provenance (the commit, the tools' versions, every fetched source with its
 # pinned version and checksums) and SHA256SUMS. Everything is built from nothing, from the tarball's own source,
 # in a folder of this script's own that it removes after; its time is the
@@ -19,20 +20,23 @@ set -eu
 # The builder's flags (CFLAGS, DEB_BUILD_OPTIONS...), CMake and git settings
 # and home are no input of a release: it runs again with only these. (git
 # reads SUDO_UID to let root under sudo read the user's checkout; where the
-# pinned sources are taken from is no input either, their bytes being pinned.)
+# pinned sources are taken from is no input either, their bytes being pinned,
+# nor where the web pages' libraries built from them are kept, as their
+# build is keyed by those pins and the toolchain.)
 if [ "${VELMORA_RELEASE_ENVIRONMENT:-}" != clean ]; then
     exec env -i PATH="$PATH" HOME=/nonexistent ${TMPDIR:+TMPDIR="$TMPDIR"} ${SUDO_UID:+SUDO_UID="$SUDO_UID"} \
-        ${VELMORA_SOURCES_DIR:+VELMORA_SOURCES_DIR="$VELMORA_SOURCES_DIR"} VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
+        ${VELMORA_SOURCES_DIR:+VELMORA_SOURCES_DIR="$VELMORA_SOURCES_DIR"} \
+        ${VELMORA_WEB_LIBRARIES:+VELMORA_WEB_LIBRARIES="$VELMORA_WEB_LIBRARIES"} VELMORA_RELEASE_ENVIRONMENT=clean sh "$0" "$@"
 fi
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$1
 version=$2
 name=velmora-$version
 # The pinned sources (scripts/pinned-sources.txt) the downloads are built from.
-pinned_sources="freeglut"
+pinned_sources="freeglut libsdl2 gl4es freeglut-sdl2 libglu"
 # The packages whose versions decide the downloads' bytes.
 tools="g++ cmake binutils dpkg-dev freeglut3-dev g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev nsis
-g++-aarch64-linux-gnu g++-arm-linux-gnueabihf"
+g++-aarch64-linux-gnu g++-arm-linux-gnueabihf emscripten binaryen zip"
 fail() { echo "release: $*" >&2; exit 1; }
 
 # The files of an earlier release in FOLDER; anything else there and it stops.
@@ -77,10 +81,16 @@ sed -e "s|^Created: .*|Created: $created|" \
     -e "s|^DocumentNamespace: .*|DocumentNamespace: http://spdx.org/spdxdocs/$name-$tarball|" \
     "$work/reuse.spdx" >"$built/$name.spdx"
 
+# Both programs as web pages, and their zip; the package and the Windows
+# downloads carry the pages too, for the model page to show velmora live.
+sh "$source/scripts/build-web.sh" "$work/web" >/dev/null
+cp "$work/web/$name-web.zip" "$built/"
+
 # The build type, hardening, icon, pages and translations make test tests;
 # the package strips what it ships.
 cmake -S "$source" -B "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF \
-    -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_TRANSLATIONS=ON -DBUILD_TESTING=OFF >/dev/null
+    -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_TRANSLATIONS=ON -DBUILD_TESTING=OFF \
+    -DWEB_PAGES_DIR="$work/web" >/dev/null
 cmake --build "$work/linux" -j "$jobs" >/dev/null
 (cd "$work/linux" && cpack -G DEB >/dev/null && cp ./*.deb "$built/")
 
@@ -91,7 +101,7 @@ cp "$work/pi"/*.deb "$built/"
 
 # freeglut too is built afresh, from its pinned source; the translated
 # pages' plots are the Linux build's.
-sh "$source/scripts/build-windows.sh" "$work/windows" "$work/linux" >/dev/null
+sh "$source/scripts/build-windows.sh" "$work/windows" "$work/linux" "$work/web" >/dev/null
 cp "$work/windows/bin/$name-win64.zip" "$work/windows/bin/$name-win64-setup.exe" "$built/"
 
 # How they were made: what a rebuild needs to give the same bytes.

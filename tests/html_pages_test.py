@@ -12,7 +12,8 @@ saved at each width for a person to look at. A translation's pages, in a
 folder of their language beside the English ones, are checked the same way,
 and each says its language (lang) and names the languages it exists in; a
 language written right to left runs so, its equations, code and plots still
-left to right.
+left to right. The model page shows velmora live where the programs' web
+pages lie beside it, and its still picture always.
   usage: html_pages_test.py HTML_DIR SCREENSHOT_DIR
 Exits 77 (skipped) off Debian where Chromium is missing; on Debian a missing
 browser is a failure."""
@@ -29,6 +30,8 @@ from urllib.parse import unquote, urlsplit
 SKIP = 77
 # The languages written right to left, whose pages run that way.
 RIGHT_TO_LEFT = {"ar"}
+# The programs as web pages beside the pages (web_pages_test.py tests them).
+WEB_PAGES = ("velmora.html", "tarnwick.html")
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
 # The screenshots of the programs' windows (make screenshot) are shown pixel
@@ -47,7 +50,9 @@ def picture_size(path):
     return None
 
 
-def start_browser(profile):
+def start_browser(profile, extra=()):
+    """Headless Chromium that reaches nothing beyond the files; extra: more
+    command-line switches."""
     try:
         from selenium import webdriver
         from selenium.webdriver.chrome.service import Service
@@ -66,6 +71,7 @@ def start_browser(profile):
         # No name resolves and every proxied request meets a closed port.
         "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9",
         "--proxy-bypass-list=<-loopback>", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}",
+        *extra,
     ):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
@@ -101,6 +107,8 @@ return {
     pictures: pictures,
     equations: equations,
     scripts: document.scripts.length,
+    frames: [...document.querySelectorAll('iframe')].map(f => f.src),
+    still: [...document.querySelectorAll('figure.live img')].map(i => i.src),
     sheets: [...document.styleSheets].map(s => s.href),
     // pages.css applied: it sets the text's width and the equations' fonts.
     styled: getComputedStyle(document.body).maxWidth !== 'none',
@@ -207,6 +215,14 @@ def check_page(driver, html_dir, page, shots, faults):
     for equation in facts["equations"]:
         if not equation["mathml"] or equation["width"] <= 0 or equation["height"] <= 0:
             faults.append(f"{name}: equation {equation['text']!r} laid out as {equation}")
+    # The model page: velmora live where the web pages are built, its still
+    # picture always; no other page runs a program.
+    live = [(html_dir / "velmora.html").as_uri()] if (html_dir / WEB_PAGES[0]).is_file() else []
+    if page.name == "model.html":
+        if facts["frames"] != live or facts["still"] != [(html_dir / "velmora.png").as_uri()]:
+            faults.append(f"{name}: shows {facts['frames']} live and {facts['still']} still")
+    elif facts["frames"]:
+        faults.append(f"{name}: shows {facts['frames']}")
     for request in facts["requests"]:
         if not request.startswith("file:"):
             faults.append(f"{name}: requested {request}")
@@ -254,7 +270,8 @@ def main():
         return 2
     html_dir = Path(sys.argv[1]).resolve()
     shots = Path(sys.argv[2]).resolve()
-    pages = sorted(html_dir.glob("*.html")) + sorted(html_dir.glob("*/*.html"))
+    pages = [page for page in sorted(html_dir.glob("*.html")) + sorted(html_dir.glob("*/*.html"))
+             if page.name not in WEB_PAGES or page.parent != html_dir]
     if len(pages) < 2 or not (html_dir / "index.html").is_file():
         print(f"html_pages_test: no pages in {html_dir}", file=sys.stderr)
         return 1
@@ -271,8 +288,12 @@ def main():
             facts = {str(page.relative_to(html_dir)): check_page(driver, html_dir, page, shots, faults)
                      for page in pages}
             check_links(html_dir, facts, faults)
+            # The model page's live velmora speaks for itself: the browser's
+            # notes on its WebGL are web_pages_test.py's to judge.
+            programs = tuple((html_dir / name).as_uri() for name in WEB_PAGES)
             for entry in driver.get_log("browser"):
-                faults.append(f"console: {entry['level']} {entry['message']}")
+                if not entry["message"].startswith(programs):
+                    faults.append(f"console: {entry['level']} {entry['message']}")
             faults += network_faults(driver)
         finally:
             driver.quit()

@@ -6,7 +6,8 @@
 # programs' hardening and stripping, unpacks it into a scratch root and runs
 # the installed programs under Xvfb. Where the build holds the translations,
 # each language's manual pages, menu entries, AppStream text and pages are in
-# the package, and man shows the translated page for that language.
+# the package, and man shows the translated page for that language; where it
+# holds the web pages, so does the package.
 # Where Debian's tools are missing (another system), it says which and exits
 # 77, which ctest reports as skipped.
 #   usage: package_install_test.sh BUILD_DIR WINDOW_SCREENSHOT [hardened]
@@ -55,6 +56,13 @@ share=$scratch/root/usr/share
 for file in doc/velmora/html/index.html doc/velmora/html/model.html doc/velmora/html/model-angle.svg doc-base/velmora; do
     [ -f "$share/$file" ] || fail "the package holds no /usr/share/$file"
 done
+# Where the build was given make web's pages, the model page's live velmora
+# and tarnwick beside it.
+if grep -q '^WEB_PAGES_DIR:PATH=.' "$build/CMakeCache.txt"; then
+    for file in velmora.html tarnwick.html licences/SDL2.txt; do
+        [ -f "$share/doc/velmora/html/$file" ] || fail "the package holds no /usr/share/doc/velmora/html/$file"
+    done
+fi
 found=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [ -z "$found" ] || fail "$found"
 appstreamcli validate --no-net "$share"/metainfo/*.xml >/dev/null || fail "$(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
 for page in "$share"/man/man1/*.1.gz "$share"/man/*/man1/*.1.gz; do

@@ -6,7 +6,8 @@
 # (group-writable, as on many desktops), with the builder's Debian and
 # compiler flags set to change everything they can and a junk freeglut left
 # in the clone's build folders, then compares every checksum with the given
-# release's SHA256SUMS; diffoscope shows what differs. Before that, that
+# release's SHA256SUMS; diffoscope shows what differs. Before that, that the
+# web pages' zip holds both pages and every licence they need, and that
 # release.sh leaves alone a folder holding other files, and one holding a
 # release when its build fails.
 #   usage: release_test.sh DIST_DIR VERSION
@@ -20,6 +21,24 @@ fail() { echo "release_test: $*" >&2; exit 1; }
 listing() { (cd "$1" && ls -A && sha256sum -- *); }
 
 (cd "$dist" && sha256sum --check --quiet SHA256SUMS) || fail "$dist does not match its SHA256SUMS"
+
+# The web pages' zip: both pages, each one file, and the licence of every
+# part they bundle, listed in SHA256SUMS.
+web=velmora-$version-web
+grep -q "  $web.zip\$" "$dist/SHA256SUMS" || fail "SHA256SUMS does not list $web.zip"
+members=$(unzip -Z1 "$dist/$web.zip" | sort)
+expected=$(for file in LICENSE.txt licences/GLU.txt licences/SDL2.txt licences/emscripten.txt licences/freeglut.txt \
+    licences/gl4es.txt licences/musl.txt tarnwick.html velmora.html; do echo "$web/$file"; done | sort)
+[ "$members" = "$expected" ] || fail "$web.zip holds: $members"
+unzip -q "$dist/$web.zip" -d "$scratch/web"
+grep -q 'SGI FREE SOFTWARE LICENSE B' "$scratch/web/$web/licences/GLU.txt" || fail "$web.zip: GLU.txt is not GLU's licence"
+grep -q 'compiler-rt' "$scratch/web/$web/licences/emscripten.txt" || fail "$web.zip: emscripten.txt lacks compiler-rt's licence"
+for page in velmora tarnwick; do
+    grep -q '<title>Velmora</title>' "$scratch/web/$web/$page.html" || fail "$web.zip: $page.html is no page of ours"
+done
+for name in libsdl2 gl4es freeglut-sdl2 libglu; do
+    grep -q "^  $name " "$dist/velmora-$version-provenance.txt" || fail "the provenance does not name the pinned $name"
+done
 
 # A folder with someone's file in it: refused before anything is built.
 mkdir "$scratch/theirs"

@@ -1,0 +1,367 @@
+# SPDX-FileCopyrightText: 2026 The velmora developers
+# SPDX-License-Identifier: MIT
+"""The web pages in headless Chromium, each copied alone into an empty folder
+and opened from file://, WebGL drawn by SwiftShader:
+  render  each page's picture against the native program's on Xvfb and
+          llvmpipe (tools/window_screenshot) at the same tick, the frame that
+          shows the same time text: the bob's red pixels within 1 %, its
+          centroid within 1 px, both texts in the same boxes. The page runs
+          on a clock of the test's, one frame per tick. A triangle drawn as
+          Emscripten's own glDrawElements gets it wrong is right with
+          web/draw_elements.js, and wrong without it; a
+          canvas shown at another size is reshaped and drawn at once; a lost
+          WebGL context leaves the sentence in its place, nothing thrown.
+  pace    the simulated time over 10 s of real time: velmora 5.0 s (50 ticks
+          a second whatever the refresh), tarnwick 6.0 s at 60 frames a second.
+  sound   without WebGL one sentence in place of the canvas and nothing
+          thrown; tarnwick's toolkit options from the address, with X's
+          messages shown in the page; the console quiet throughout.
+  usage: web_pages_test.py CASE PAGE_DIR WINDOW_SCREENSHOT VELMORA TARNWICK
+Exits 77 (skipped) off Debian where Chromium is missing."""
+
+import base64
+import math
+import os
+import shutil
+import statistics
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from html_pages_test import start_browser  # noqa: E402
+
+SKIP = 77
+WEBGL = ("--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--window-size=800,600")
+START_SECONDS = 30
+# The test's clock: requestAnimationFrame and performance.now answer to it,
+# so that each step is one frame at a time of the test's choosing.
+TEST_CLOCK = """
+(() => {
+  let now = 0, frames = [];
+  performance.now = () => now;
+  window.requestAnimationFrame = callback => frames.push(callback);
+  window.stepFrame = ms => { now += ms; frames.splice(0).forEach(f => f(now)); };
+  window.waitingFrames = () => frames.length;
+})();
+"""
+# The canvas's pixels as RGB rows, read in the task that drew them.
+CANVAS_PIXELS = """
+const canvas = document.getElementById('canvas');
+const copy = document.createElement('canvas');
+copy.width = canvas.width; copy.height = canvas.height;
+const context = copy.getContext('2d');
+context.drawImage(canvas, 0, 0);
+const rgba = context.getImageData(0, 0, copy.width, copy.height).data;
+let text = '';
+for (let i = 0; i < rgba.length; i += 4)
+  text += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
+return [copy.width, copy.height, btoa(text)];
+"""
+
+
+def read_png(path):
+    """Width, height and RGB rows of an 8-bit, non-interlaced RGB or RGBA PNG."""
+    data = Path(path).read_bytes()
+    width, height, depth, kind = struct.unpack(">IIBB", data[16:26])
+    assert depth == 8 and kind in (2, 6), f"{path}: not 8-bit RGB(A)"
+    chunks, at = b"", 8
+    while at < len(data):
+        length, name = struct.unpack(">I4s", data[at:at + 8])
+        if name == b"IDAT":
+            chunks += data[at + 8:at + 8 + length]
+        at += length + 12
+    raw, channels = zlib.decompress(chunks), 3 if kind == 2 else 4
+    stride, rows, previous = width * channels, [], bytearray(width * channels)
+    for y in range(height):
+        line = raw[y * (stride + 1):(y + 1) * (stride + 1)]
+        kind_of_filter, row = line[0], bytearray(line[1:])
+        for x in range(stride):
+            a = row[x - channels] if x >= channels else 0
+            b, c = previous[x], previous[x - channels] if x >= channels else 0
+            if kind_of_filter == 1:
+                row[x] = (row[x] + a) & 255
+            elif kind_of_filter == 2:
+                row[x] = (row[x] + b) & 255
+            elif kind_of_filter == 3:
+                row[x] = (row[x] + (a + b) // 2) & 255
+            elif kind_of_filter == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                row[x] = (row[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append(bytes(row[x] for x in range(stride) if x % channels < 3))
+        previous = row
+    return width, height, rows
+
+
+def is_red(rows, x, y):
+    r, g, b = rows[y][3 * x:3 * x + 3]
+    return r >= 60 and g <= 60 and b <= 60
+
+
+def measure(width, height, rows):
+    """The bob (red pixels whose four neighbours are red too, so that the
+    one-pixel rod drops out): count and centroid; and the box of each line of
+    text (red pixels in the upper half, away from the rod)."""
+    red = {(x, y) for y in range(height) for x in range(width) if is_red(rows, x, y)}
+    bob = [(x, y) for (x, y) in red if y > height // 2 and
+           all(p in red for p in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1)))]
+    if not bob:
+        return None
+    cx = sum(x for x, _ in bob) / len(bob)
+    cy = sum(y for _, y in bob) / len(bob)
+    # The rod runs from the pivot (the highest red pixel at the centre) to the bob.
+    pivot_y = min((y for (x, y) in red if abs(x - width // 2) <= 1), default=None)
+    if pivot_y is None:
+        return None
+    def off_rod(x, y):
+        along = (y - pivot_y) / (cy - pivot_y)
+        return abs(x - (width // 2 + along * (cx - width // 2))) > 3
+    text = sorted((x, y) for (x, y) in red if pivot_y < y < height // 2 and off_rod(x, y))
+    # Two lines of text whose letters may touch: split at the emptiest row
+    # between their middles.
+    rows = {}
+    for _, y in text:
+        rows[y] = rows.get(y, 0) + 1
+    top, bottom = min(rows), max(rows)
+    split = min(range(top + 5, bottom - 4), key=lambda y: (rows.get(y, 0), y))
+    boxes = []
+    for part in ([p for p in text if p[1] < split], [p for p in text if p[1] >= split]):
+        xs, ys = [x for x, _ in part], [y for _, y in part]
+        boxes.append([min(xs), min(ys), max(xs), max(ys)])
+    return {"count": len(bob), "centroid": (cx, cy), "texts": boxes, "text_pixels": frozenset(text),
+            "pivot": statistics.median(x for (x, y) in red if y == pivot_y)}
+
+
+CLOCKS = []
+
+
+def open_page(driver, folder, name, query="", clock=False, page=None):
+    """Copies the page (or page, another build of it) alone into an empty
+    folder and opens it from there."""
+    source = page or PAGE_DIR / f"{name}.html"
+    page = folder / f"{name}.html"
+    shutil.copy(source, page)
+    # The test's clock for this page alone: the browser's own for the next.
+    while CLOCKS:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": CLOCKS.pop()})
+    if clock:
+        CLOCKS.append(driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": TEST_CLOCK})["identifier"])
+    driver.get(page.as_uri() + query)
+
+
+def wait_for(driver, script, what):
+    deadline = time.monotonic() + START_SECONDS
+    while time.monotonic() < deadline:
+        value = driver.execute_script(script)
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"{what}: not within {START_SECONDS} s")
+
+
+STARTED = "return window.program && typeof program._simulatedTime === 'function';"
+
+
+def console_faults(driver):
+    """Every console message but the performance notes of the browser's own
+    readback: headless Chromium composites in software (--disable-gpu), and
+    reads the WebGL canvas back for it, as the render case does too."""
+    return [f"console: {e['level']} {e['message']}" for e in driver.get_log("browser")
+            if "GPU stall due to ReadPixels" not in e["message"]]
+
+
+def canvas_measure(driver):
+    width, height, pixels = driver.execute_script(CANVAS_PIXELS)
+    raw = base64.b64decode(pixels)
+    return width, height, measure(width, height, [raw[y * width * 3:(y + 1) * width * 3] for y in range(height)])
+
+
+NATIVE_FRAMES = 3
+
+
+def native_frames(native):
+    """The native program's picture, a few frames 40 ms apart: a
+    single-buffered window may be caught in the middle of a frame."""
+    with tempfile.TemporaryDirectory() as shots:
+        shot = Path(shots) / "native.png"
+        subprocess.run([SCREENSHOT, "--frames", str(NATIVE_FRAMES), native, str(shot), "700"], check=True,
+                       timeout=60, stdout=subprocess.DEVNULL)
+        return [measure(*read_png(Path(shots) / f"native-{i:03d}.png")) for i in range(NATIVE_FRAMES)]
+
+
+def check_render(driver, folder, name, native, faults):
+    """The page's frame that shows the native frame's time text, that is the
+    same tick, against it."""
+    expected = [frame for frame in native_frames(native) if frame is not None]
+    open_page(driver, folder, name, clock=True)
+    wait_for(driver, STARTED + " return waitingFrames() > 0;", f"{name}: first frame")
+    period = 20 if name == "velmora" else 10
+    seen = []
+    for _ in range(200):
+        driver.execute_script(f"stepFrame({period});")
+        _, _, frame = canvas_measure(driver)
+        if frame is not None:
+            seen.append(frame)
+    # The same tick: the fewest text pixels in one picture and not the other.
+    pairs = [(len(e["text_pixels"] ^ s["text_pixels"]), i, s) for i, e in enumerate(expected) for s in seen]
+    if not pairs:
+        faults.append(f"{name}: no bob drawn")
+        return
+    differing, index, seen = min(pairs, key=lambda pair: pair[:2])
+    expected = expected[index]
+    if differing > 0.1 * len(expected["text_pixels"]):
+        faults.append(f"{name}: no frame shows the native time text ({differing} text pixels differ)")
+    if abs(seen["count"] - expected["count"]) > 0.01 * expected["count"]:
+        faults.append(f"{name}: {seen['count']} red pixels of the bob, natively {expected['count']}")
+    if math.dist(seen["centroid"], expected["centroid"]) > 1.0:
+        faults.append(f"{name}: the bob's centroid at {seen['centroid']}, natively {expected['centroid']}")
+    if any(abs(a - b) > 1 for s, e in zip(seen["texts"], expected["texts"]) for a, b in zip(s, e)):
+        faults.append(f"{name}: text boxes {seen['texts']}, natively {expected['texts']}")
+
+
+def check_draw_elements(driver, folder, faults):
+    """A triangle drawn from client-side arrays with indices past their
+    count: red at the middle with web/draw_elements.js, and without it (the
+    page Emscripten's own glDrawElements makes) not, which the check sees."""
+    for variant, drawn in (("mended", True), ("stock", False)):
+        open_page(driver, folder, "draw_elements", page=PAGE_DIR / "checks" / f"draw-elements-{variant}.html")
+        time.sleep(1)
+        width, height, pixels = driver.execute_script(CANVAS_PIXELS)
+        raw = base64.b64decode(pixels)
+        rows = [raw[y * width * 3:(y + 1) * width * 3] for y in range(height)]
+        if is_red(rows, width // 2, height // 2) != drawn:
+            faults.append(f"glDrawElements, {variant}: the triangle {'missing' if drawn else 'drawn'}")
+    # Emscripten's own reports the vertices it lacks: that page's alone.
+    driver.get_log("browser")
+
+
+def check_resize(driver, folder, faults):
+    """A canvas shown at another size is reshaped to it and drawn at once,
+    with no tick between: the pivot at the middle of the new width."""
+    open_page(driver, folder, "velmora", clock=True)
+    wait_for(driver, STARTED + " return waitingFrames() > 0;", "velmora: first frame")
+    driver.execute_script("stepFrame(20);")
+    driver.execute_script("const c = document.getElementById('canvas');"
+                          "c.style.width = '400px'; c.style.height = '250px';")
+    wait_for(driver, "const c = document.getElementById('canvas'); stepFrame(0);"
+                     "return c.width === 400 && c.height === 250;", "velmora: canvas resized")
+    driver.execute_script("stepFrame(0);")
+    # As shown on screen: a canvas just resized reads back empty.
+    with tempfile.TemporaryDirectory() as shots:
+        shot = Path(shots) / "resized.png"
+        shot.write_bytes(driver.find_element("id", "canvas").screenshot_as_png)
+        width, height, rows = read_png(shot)
+    frame = measure(width, height, rows)
+    if (width, height) != (400, 250) or frame is None or abs(frame["pivot"] - width / 2) > 1:
+        faults.append(f"velmora resized to 400 x 250: {width} x {height}, drawn {frame}")
+
+
+def check_lost_context(driver, folder, faults):
+    """The browser taking WebGL back: the sentence in place of the canvas,
+    nothing thrown."""
+    open_page(driver, folder, "velmora")
+    wait_for(driver, STARTED + " return program._simulatedTime() > 0;", "velmora: first tick")
+    driver.execute_script("document.getElementById('canvas').getContext('webgl')"
+                          ".getExtension('WEBGL_lose_context').loseContext();")
+    time.sleep(1)
+    facts = driver.execute_script(PAGE_FACTS)
+    if facts["canvas"] is not None or not facts["message"].startswith("velmora stopped"):
+        faults.append(f"after a lost context: {facts}")
+
+
+def check_pace(driver, folder, name, expected, tolerance, faults):
+    open_page(driver, folder, name)
+    wait_for(driver, STARTED + " return program._simulatedTime() > 0;", f"{name}: first tick")
+    start = driver.execute_script("return [performance.now(), program._simulatedTime()];")
+    time.sleep(10)
+    end = driver.execute_script("return [performance.now(), program._simulatedTime()];")
+    advanced = (end[1] - start[1]) * 10000.0 / (end[0] - start[0])
+    if abs(advanced - expected) > tolerance * expected:
+        faults.append(f"{name}: the time text advanced {advanced:.3f} s in 10 s, not {expected} s")
+
+
+PAGE_FACTS = """
+const canvas = document.getElementById('canvas');
+return {canvas: canvas.hidden ? null : [canvas.width, canvas.height], title: document.title,
+        message: document.getElementById('message').hidden ? '' : document.getElementById('message').textContent,
+        errors: document.getElementById('errors').textContent};
+"""
+
+
+def check_sound(folder, faults):
+    with tempfile.TemporaryDirectory() as profile:
+        driver, _ = start_browser(profile, ("--disable-webgl", "--disable-3d-apis"))
+        try:
+            open_page(driver, folder, "velmora")
+            time.sleep(2)
+            facts = driver.execute_script(PAGE_FACTS)
+            if facts["canvas"] is not None or not facts["message"].startswith("velmora needs WebGL"):
+                faults.append(f"without WebGL: {facts}")
+            faults += console_faults(driver)
+        finally:
+            driver.quit()
+    # The address's options, as tarnwick's command line on X takes them.
+    cases = [("", [300, 300], ""), ("?geometry=400x250", [400, 250], ""),
+             ("?geometry=abc", [300, 300], ""), ("?geometry=400x", [300, 300], ""),
+             ("?geometry", None, "freeglut (tarnwick): -geometry parameter must be followed by window geometry settings\n")]
+    with tempfile.TemporaryDirectory() as profile:
+        driver, _ = start_browser(profile, WEBGL)
+        try:
+            for query, canvas, errors in cases:
+                open_page(driver, folder, "tarnwick", query)
+                if canvas is not None:
+                    wait_for(driver, STARTED + " return program._simulatedTime() > 0;", f"tarnwick{query}")
+                else:
+                    wait_for(driver, "return document.getElementById('errors').textContent;", f"tarnwick{query}")
+                facts = driver.execute_script(PAGE_FACTS)
+                if facts["canvas"] != canvas or facts["errors"] != errors or facts["title"] != "Velmora":
+                    faults.append(f"tarnwick{query}: {facts}")
+            faults += console_faults(driver)
+        finally:
+            driver.quit()
+
+
+def main():
+    global PAGE_DIR, SCREENSHOT
+    if len(sys.argv) != 6 or sys.argv[1] not in ("render", "pace", "sound"):
+        print(__doc__, file=sys.stderr)
+        return 2
+    case, PAGE_DIR = sys.argv[1], Path(sys.argv[2]).resolve()
+    faults = []
+    with tempfile.TemporaryDirectory() as folder, tempfile.TemporaryDirectory() as profile:
+        folder = Path(folder)
+        if case == "sound":
+            check_sound(folder, faults)
+        else:
+            driver, missing = start_browser(profile, WEBGL)
+            if driver is None:
+                print(f"web_pages_test: {missing} is missing", file=sys.stderr)
+                return 1 if os.path.exists("/etc/debian_version") else SKIP
+            try:
+                if case == "render":
+                    SCREENSHOT = sys.argv[3]
+                    for name, native in (("velmora", sys.argv[4]), ("tarnwick", sys.argv[5])):
+                        (folder / name).mkdir()
+                        check_render(driver, folder / name, name, native, faults)
+                    check_draw_elements(driver, folder, faults)
+                    check_resize(driver, folder, faults)
+                    check_lost_context(driver, folder, faults)
+                else:
+                    check_pace(driver, folder, "velmora", 5.0, 0.03, faults)
+                    check_pace(driver, folder, "tarnwick", 6.0, 0.05, faults)
+                faults += console_faults(driver)
+            finally:
+                driver.quit()
+    for fault in faults:
+        print(f"web_pages_test: {case}: {fault}", file=sys.stderr)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
