@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// A package's installed programs, wherever they run (through qemu-user for
-// the Raspberry Pi OS packages): the window a person first sees, the time
-// text moving on, and a window-manager close ending each with status 0.
-// Nothing here waits on the animation's speed, which emulation slows many
-// times over.
+// A package's installed programs (the Pi's through qemu-user): the first
+// view, the time moving on and a close ending each with status 0; nothing
+// waits on the animation's speed, which emulation slows many times over.
 //   PROGRAMS_UNDER_TEST=FOLDER installed_program_test
 #include "program_session.h"
 #include "x_harness.h"
@@ -27,5 +25,4 @@ TEST_P(InstalledProgram, ShowsThePendulumAdvancesAndEndsOnClose)
     stopProgram(program);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, InstalledProgram, testing::ValuesIn(bothPrograms),
-                         [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(BothPrograms, InstalledProgram, testing::ValuesIn(bothPrograms), programName);

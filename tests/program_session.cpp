@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -57,6 +59,19 @@ const XServer &testServer()
 const std::string &runFolder()
 {
     return folder;
+}
+
+std::string programName(const testing::TestParamInfo<ProgramCase> &info)
+{
+    return info.param.name;
+}
+
+std::string fileText(const std::string &path)
+{
+    const std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 // At 300 x 300 the bob hangs about 93 pixels below the centre and the pivot as

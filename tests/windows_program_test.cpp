@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// The Windows executables under Wine and Xvfb, run by make test-windows:
-// the window a person sees, the time advancing, tarnwick's -geometry, and
-// a window-manager close ending each with status 0; and a program that
-// cannot start saying why in a message box.
+// The Windows executables under Wine and Xvfb (make test-windows): the
+// window, the time advancing, tarnwick's -geometry, a close ending each with
+// status 0; and a program that cannot start saying why in a message box.
 //   WINE=wine64 WINDOWS_PROGRAMS=FOLDER windows_program_test
 #include "program_session.h"
 #include "x_harness.h"
@@ -13,8 +12,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,13 +25,6 @@ static std::string executable(const ProgramCase &program)
 {
     const char *folder = std::getenv("WINDOWS_PROGRAMS");
     return std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe";
-}
-
-static RunningProgram startUnderWine(const ProgramCase &program, const std::vector<std::string> &args)
-{
-    std::vector<std::string> argv = {wine(), executable(program)};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return startProgram(testServer(), argv);
 }
 
 // A new Wine prefix is set up on this test's display, so its windows open there.
@@ -52,9 +42,10 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
 {
     for (const bool withGeometry : {false, true}) {
         SCOPED_TRACE(withGeometry ? "-geometry 400x250+20+30" : "no arguments");
-        RunningProgram program =
-            startUnderWine(GetParam(), withGeometry ? std::vector<std::string>{"-geometry", "400x250+20+30"}
-                                                    : std::vector<std::string>{});
+        std::vector<std::string> argv = {wine(), executable(GetParam())};
+        if (withGeometry)
+            argv.insert(argv.end(), {"-geometry", "400x250+20+30"});
+        RunningProgram program = startProgram(testServer(), argv);
         ASSERT_NE(program.window, 0u) << "no window";
         const Image first = captureFirstFrame(program);
         const bool applies = withGeometry && GetParam().name == std::string("tarnwick");
@@ -76,8 +67,7 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, WindowsProgram, testing::ValuesIn(bothPrograms),
-                         [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(BothPrograms, WindowsProgram, testing::ValuesIn(bothPrograms), programName);
 
 class WindowsProgramFailure : public testing::Test {
 protected:
@@ -100,9 +90,7 @@ TEST_F(WindowsProgramFailure, TarnwickShowsTheToolkitsMessageInABox)
     const int status = waitForExit(box.pid, 15000);
     EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0) << "status " << status;
     stopProgram(box);
-    const std::ifstream in(trace);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_NE(text.str().find("-geometry parameter must be followed by window geometry settings"), std::string::npos)
-        << text.str();
+    const std::string text = fileText(trace);
+    EXPECT_NE(text.find("-geometry parameter must be followed by window geometry settings"), std::string::npos)
+        << text;
 }
