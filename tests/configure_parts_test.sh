@@ -2,8 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The programs configure with every part off and none of the parts'
-# libraries to be found; each part switched on without its library stops
-# with the one line that names the Debian package and the option.
+# libraries; a part on without its library stops naming its package and option.
 #   usage: configure_parts_test.sh CMAKE SOURCE_DIR
 set -eu
 cmake=$1

@@ -1,10 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Every relative link and image in the README and the pages under docs/ leads
-# to a file that exists, and every #anchor to a heading of that page (as
-# GitHub and GitLab name headings: lower case, punctuation dropped, spaces
-# to hyphens).
+# Every relative link and image in README.md and docs/ leads to a file, and
+# every #anchor to a heading as GitHub and GitLab name them.
 #   doc_links_test.sh SOURCE_DIR
 set -eu
 cd "$1"

@@ -1,11 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The gates whose tools feed others stop when a tool fails, rather than
-# passing on the nothing it gave: the catalogues' check (msgmerge,
-# msgattrib, msgexec), the texts' lookup (python3) and the manual pages'
-# check (zcat, groff). Each tool in turn is a stub on PATH that fails; the
-# gate must end non-zero with one line, naming the tool.
+# The gates stop when a tool feeding them fails: the catalogues' check, the
+# texts' lookup and the manual pages' check, with each tool in turn a failing
+# stub on PATH, end non-zero with one line naming the tool.
 #   usage: failing_tool_test.sh SOURCE_DIR
 set -eu
 source=$1
@@ -17,8 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/stubs"
 
-# A catalogue complete for its template, compiled, and a script that looks
-# a text up in it (and one it lacks); a manual page groff reads without a word.
+# A complete catalogue, a lookup of a text in it and of one it lacks, and a clean manual page.
 cat >"$work/t.pot" <<'POT'
 msgid ""
 msgstr "Content-Type: text/plain; charset=UTF-8\n"
@@ -37,8 +34,7 @@ use_catalogue "$2"
 LOOKUP
 printf '.TH T 1\n.SH NAME\nt \\- a page\n' | gzip -n >"$work/t.1.gz"
 
-# gate TOOL COMMAND...: COMMAND passes as it is, and fails, naming TOOL
-# alone, with TOOL failing.
+# gate TOOL COMMAND...: COMMAND passes, and fails naming TOOL alone with TOOL failing.
 gate() {
     tool=$1
     shift

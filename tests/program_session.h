@@ -34,10 +34,9 @@ const XServer &testServer();
 // reads what another left. Ends in '/'.
 const std::string &runFolder();
 
-// The window a person first sees: titled "Velmora", 300 x 300, white around
-// the scene, the red bob hanging below the pivot, the overlay at the top left.
+// The first view: titled "Velmora", 300 x 300, white around the scene, the
+// red bob below the pivot, the overlay at the top left.
 void expectFirstView(const RunningProgram &program, const Image &first);
 
-// The program icon in one of the window's icon images: opaque, with the bob
-// red down and right of the image's centre, where packaging/velmora.svg has it.
+// An icon image shows the bob: opaque red down and right of its centre.
 bool iconShowsTheBob(const IconImage &image);

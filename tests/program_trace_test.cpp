@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 // Every GL, GLU and GLUT call both programs make, as the call recorder sees
-// them, against the calls their profile and the model give: the start-up,
-// then each event of a run (reshape, display, timer) compared whole.
+// them, against their profile and the model, event by event.
 #include "call_record.h"
 #include "pendulum_model.h"
 #include "program_session.h"
@@ -35,8 +34,8 @@ static void PrintTo(const TraceCase &c, std::ostream *out)
     *out << c.program.name;
 }
 
-// In the order made; a {field} is filled in per program, per frame or per
-// reshape, and a field left empty drops its line.
+// In order; a {field} is filled in per program, frame or reshape, and one
+// left empty drops its line.
 // clang-format off
 static const char *const startupCalls[] = {
     "glutInitWindowSize(300, 300)", "glutInit({{options}})", "{mode}", R"(glutCreateWindow("Velmora"))",
@@ -61,9 +60,7 @@ static const char *const frameCalls[] = {
 };
 // clang-format on
 
-// How long each part of a run lasts: long enough for a dozen ticks, which an
-// emulated build (qemu-user, its software renderer emulated too) takes far
-// longer to reach.
+// Each part of a run: a dozen ticks, far longer under qemu-user.
 #ifndef TRACE_RUN_MS
 #define TRACE_RUN_MS 300
 #endif
@@ -111,8 +108,7 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
 {
     const TraceCase &c = GetParam();
     const std::string record = runFolder() + c.program.name + ".calls";
-    // ld.so splits LD_PRELOAD at spaces and colons, so the recorder goes by its
-    // bare name, found through the library path, whatever folder the build is in.
+    // ld.so splits LD_PRELOAD at spaces and colons: the recorder goes by its bare name.
     const char *const inherited = std::getenv("LD_LIBRARY_PATH");
     const std::string libraryPath = CALL_RECORDER_DIR + (inherited != nullptr ? ":" + std::string(inherited) : "");
     RunningProgram running =
@@ -125,7 +121,6 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
     EXPECT_NE(closeAndWait(running), -1);
     stopProgram(running);
 
-    // The record split into the start-up and the events, each with its calls.
     std::ifstream in(record);
     ASSERT_TRUE(in && in.peek() != std::ifstream::traits_type::eof())
         << "the call recorder wrote no record to " << record << ": was it preloaded?";

@@ -1,14 +1,11 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Proves that a release rebuilds bit for bit: clones the same commit into
-# another folder and builds its release there, later, under umask 002
-# (group-writable, as on many desktops), with the builder's Debian and
-# compiler flags set to change everything they can and a junk freeglut left
-# in the clone's build folders, then compares every checksum with the given
-# release's SHA256SUMS; diffoscope shows what differs. Before that, that
-# release.sh leaves alone a folder holding other files, and one holding a
-# release when its build fails.
+# A release rebuilds bit for bit: the same commit cloned elsewhere, built
+# later under umask 002 with the builder's flags set to change all they can
+# and a junk freeglut in its build folders, gives the same SHA256SUMS
+# (diffoscope shows what differs). And release.sh leaves alone a folder of
+# other files, and a release whose next build fails.
 #   usage: release_test.sh DIST_DIR VERSION
 set -eu
 dist=$(cd "$1" && pwd)
@@ -17,25 +14,21 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "release_test: $*" >&2; exit 1; }
-listing() { (cd "$1" && ls -A && sha256sum -- *); }
+# refused FOLDER WHAT [PATH]: release.sh (PATH first) fails on FOLDER and leaves it as it was.
+refused() {
+    before=$(cd "$1" && ls -A && sha256sum -- *)
+    PATH="${3:-}$PATH" sh "$top/scripts/release.sh" "$1" "$version" >/dev/null 2>&1 && fail "release.sh took $2"
+    [ "$(cd "$1" && ls -A && sha256sum -- *)" = "$before" ] || fail "release.sh changed $2"
+}
 
 (cd "$dist" && sha256sum --check --quiet SHA256SUMS) || fail "$dist does not match its SHA256SUMS"
 
-# A folder with someone's file in it: refused before anything is built.
-mkdir "$scratch/theirs"
+mkdir "$scratch/theirs" "$scratch/earlier" "$scratch/broken"
 echo "not ours" >"$scratch/theirs/notes.txt"
-before=$(listing "$scratch/theirs")
-sh "$top/scripts/release.sh" "$scratch/theirs" "$version" >/dev/null 2>&1 && fail "release.sh took a folder holding other files"
-[ "$(listing "$scratch/theirs")" = "$before" ] || fail "release.sh changed a folder holding other files"
-
-# A release whose next build fails (cmake stops): the folder stays as it was.
-mkdir "$scratch/earlier" "$scratch/broken"
+refused "$scratch/theirs" "a folder holding other files"
 cp -p "$dist"/* "$scratch/earlier/"
 printf '#!/bin/sh\nexit 1\n' >"$scratch/broken/cmake" && chmod +x "$scratch/broken/cmake"
-before=$(listing "$scratch/earlier")
-PATH="$scratch/broken:$PATH" sh "$top/scripts/release.sh" "$scratch/earlier" "$version" >/dev/null 2>&1 &&
-    fail "release.sh succeeded without cmake"
-[ "$(listing "$scratch/earlier")" = "$before" ] || fail "a failed release.sh changed the folder it was given"
+refused "$scratch/earlier" "an earlier release, its build failing" "$scratch/broken:"
 
 git clone -q "$top" "$scratch/second clone"
 for folder in build-windows build-dist/windows; do

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// reshapeView with a real GL context at height 0, which a window can be
-// resized to: the viewport takes the 0, the aspect ratio divides by 1; at a
-// size past the renderer's largest view; and a frame after a resize past it
+// reshapeView with a real GL context at height 0 (the aspect divides by 1)
+// and past the renderer's largest view, and a frame after a resize past it
 // that the reshape callback has not seen.
 #include "scene_renderer.h"
 #include "x_harness.h"
@@ -30,7 +29,6 @@ TEST(ReshapeView, HeightZeroKeepsTheProjectionFiniteAndASizeTooLargeIsNotDrawn)
     initGraphicsState();
 
     reshapeView(300, 0);
-
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[3], 0);

@@ -1,11 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The Windows notices script stops at a failure and leaves no notices file,
-# not even an earlier one: given link maps and a freeglut source made up here
-# (no MinGW needed), each with one fault planted, it must end non-zero with
-# its one message, about that fault (a later step going on after it would
-# say more).
+# The Windows notices script, given made-up link maps and freeglut source
+# (no MinGW needed) with one fault planted each, ends non-zero with its one
+# message about that fault and leaves no notices file, not even an earlier one.
 #   usage: third_party_notices_test.sh SOURCE_DIR
 set -eu
 script=$1/packaging/windows/third-party-notices.sh
@@ -25,8 +23,7 @@ echo "/* Copyright (c) 1999 Someone */" >"$work/source/freeglut/src/x11/fg_main_
 # map FILE LIBRARY MEMBER: a link map naming one archive member.
 map() { printf 'Archive member included to satisfy reference by file (symbol)\n\n%s(%s)\n    x.o (f)\n' "$2" "$3" >"$1"; }
 
-# planted NAME MESSAGE MAP: runs the script on MAP with an earlier notices
-# file in place; it must fail saying MESSAGE alone and leave no notices.
+# planted NAME MESSAGE MAP: on MAP, with earlier notices in place, it fails saying MESSAGE alone.
 planted() {
     echo "an earlier run's notices" >"$work/notices.txt"
     status=0
@@ -40,7 +37,6 @@ planted() {
 map "$work/unknown.map" "$work/libunknown.a" unknown.o
 planted "a library of unknown origin" "no notice known for $work/libunknown.a(unknown.o) (package: none)" "$work/unknown.map"
 
-# Inside the text: a freeglut part without its source file.
 map "$work/freeglut.map" "$work/libfreeglut_static.a" fg_gone.c.obj
 planted "a freeglut part without source" "no source file of fg_gone.c.obj in freeglut's source" "$work/freeglut.map"
 

@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: MIT
 // The -geometry option from the command line to the window asked for, a
 // table each: its numbers written short, the option found as the toolkit
-// finds it, the place on one axis, then the size and place mended for the
-// screen. What the programs' windows show for such lines is
-// program_window_test's.
+// finds it, the place on one axis, the size and place fitted to the screen.
 #include "geometry_option.h"
 #include "window_request.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(GeometryOption, NumbersAreWrittenShortAndHeldAtTheLimit)
@@ -42,18 +41,19 @@ static std::string shown(const GeometryOption &o)
            std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," + std::to_string(o.offsetY);
 }
 
-// A command line of the arguments after the program's name.
-struct CommandLine {
-    std::vector<const char *> argv;
-    explicit CommandLine(const std::vector<const char *> &args) : argv(args) { argv.insert(argv.begin(), "program"); }
-    int argc() const { return static_cast<int>(argv.size()); }
-    char **data() { return const_cast<char **>(argv.data()); }
-};
+// main's argv for the arguments after the program's name.
+static std::vector<char *> commandLine(const std::vector<const char *> &args)
+{
+    std::vector<char *> argv = {const_cast<char *>("program")};
+    for (const char *arg : args)
+        argv.push_back(const_cast<char *>(arg));
+    return argv;
+}
 
 static GeometryOption readArguments(const std::vector<const char *> &args)
 {
-    CommandLine line(args);
-    return readGeometryOption(line.argc(), line.data());
+    std::vector<char *> argv = commandLine(args);
+    return readGeometryOption(static_cast<int>(argv.size()), argv.data());
 }
 
 TEST(GeometryOption, TheLastGeometryIsReadAsTheToolkitFindsIt)
@@ -96,8 +96,8 @@ TEST(GeometryOption, AnOptionCountsOnlyWhereTheToolkitFindsIt)
         {{"-display", "-geometry", "-indirect"}, true},
     };
     for (const auto &c : cases) {
-        CommandLine line(c.args);
-        EXPECT_EQ(hasToolkitOption(line.argc(), line.data(), "-indirect"), c.found) << line.argv.back();
+        std::vector<char *> argv = commandLine(c.args);
+        EXPECT_EQ(hasToolkitOption(static_cast<int>(argv.size()), argv.data(), "-indirect"), c.found) << argv.back();
     }
 }
 
@@ -140,12 +140,10 @@ TEST(WindowRequest, TheSizeIsHeldToTheScreenAndThePlaceMeasuredWithIt)
     };
     for (const auto &c : cases) {
         const WindowRequest r = fitWindowRequest(readArguments({"-geometry", c.geometry}), c.screen, {300, 300});
-        EXPECT_EQ(r.width, c.width) << c.geometry;
-        EXPECT_EQ(r.height, c.height) << c.geometry;
-        EXPECT_EQ(r.place, c.place) << c.geometry;
+        EXPECT_EQ(std::make_tuple(r.width, r.height, r.place), std::make_tuple(c.width, c.height, c.place))
+            << c.geometry;
         if (c.place) {
-            EXPECT_EQ(r.x, c.x) << c.geometry;
-            EXPECT_EQ(r.y, c.y) << c.geometry;
+            EXPECT_EQ(std::make_tuple(r.x, r.y), std::make_tuple(c.x, c.y)) << c.geometry;
         }
     }
 }

