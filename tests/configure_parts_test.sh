@@ -7,9 +7,7 @@
 set -eu
 cmake=$1
 source=$2
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "configure_parts_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 
 libraries="GTest Boost PNG benchmark"
 # found LIBRARY...: the options that hide every other library of the parts

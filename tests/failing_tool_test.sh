@@ -7,12 +7,9 @@
 #   usage: failing_tool_test.sh SOURCE_DIR
 set -eu
 source=$1
-fail() { echo "failing_tool_test: $*" >&2; exit 1; }
-for tool in msgmerge msgattrib msgexec msgfmt groff; do
-    command -v "$tool" >/dev/null || { echo "failing_tool_test: skipped, no $tool here (gettext, groff-base)"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/test_lib.sh"
+needs "gettext, groff-base" msgmerge msgattrib msgexec msgfmt groff
+work=$scratch
 mkdir "$work/stubs"
 
 # A complete catalogue, a lookup of a text in it and of one it lacks, and a clean manual page.

@@ -9,14 +9,12 @@
 #   usage: fetch_pinned_test.sh SOURCE_DIR
 set -eu
 top=$1
-fail() { printf 'fetch_pinned_test: %s\n' "$*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 sources=${VELMORA_SOURCES_DIR:-$top/../shared/web-sources}
 [ -d "$sources" ] || { echo "fetch_pinned_test: skipped, no folder of pinned sources (VELMORA_SOURCES_DIR)"; exit 77; }
 sources=$(cd "$sources" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/Ana's Müller"
-work=$work/Ana\'s\ Müller
+work=$scratch/Ana\'s\ Müller
+mkdir "$work"
 
 # fetch NAME FOLDER SOURCES: the status, the path printed ($work/out), the complaints ($work/errors).
 fetch() {

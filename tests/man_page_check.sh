@@ -7,9 +7,7 @@
 # spaces, that cannot be broken. Unpacked first, so a failing zcat fails too.
 #   usage: man_page_check.sh PAGE.gz...
 set -eu
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "man_page_check: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 for page in "$@"; do
     zcat "$page" >"$scratch/page" || fail "zcat cannot read $page"
     found=$(LC_ALL=C groff -k -Tutf8 -man -ww -Wbreak -z <"$scratch/page" 2>&1) || fail "groff failed on $page: $found"

@@ -6,8 +6,7 @@
 #   model_page_test.sh SOURCE_DIR MODEL_FIGURES
 set -eu
 source=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+. "$(dirname "$0")/test_lib.sh"
 "$2" "$source/docs/source/model_page.md.in" "$scratch/model.md" "$scratch"
 if ! diff -u "$source/docs/model.md" "$scratch/model.md"; then
     echo "docs/model.md differs from what the model computes now: run make docs" >&2

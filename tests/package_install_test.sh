@@ -12,20 +12,10 @@ build=$(cd "$1" && pwd)
 screenshot=$2
 unhardened=unhardened
 [ "${3:-}" != hardened ] || unhardened=""
-fail() { echo "package_install_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 . "$(dirname "$0")/deb_checks.sh"
-
-missing=""
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian desktop-file-validate appstreamcli groff \
-    hardening-check readelf man; do
-    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-done
-if [ -n "$missing" ]; then
-    echo "package_install_test: skipped, Debian's tools missing here:$missing (make test installs them on Debian)"
-    exit 77
-fi
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+needs "Debian's tools, which make test installs" cpack dpkg-deb dpkg-shlibdeps file lintian desktop-file-validate \
+    appstreamcli groff hardening-check readelf man
 
 (cd "$scratch" && umask 022 && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) || fail "cpack failed"
 deb=$(ls "$scratch"/*.deb)

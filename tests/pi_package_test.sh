@@ -12,7 +12,7 @@ set -eu
 dist=$(cd "$1" && pwd)
 version=$2
 build=$(cd "$3" && pwd)
-fail() { echo "pi_package_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 . "$(dirname "$0")/deb_checks.sh"
 [ "$(id -u)" -eq 0 ] || fail "needs root: it installs the packages with apt-get"
 if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q "install ok installed"; then
@@ -24,7 +24,6 @@ amd64=$dist/velmora_${version}_amd64.deb
 # dpkg-query is seen (an empty list before would purge every package after).
 installed() { packages=$(dpkg-query -W -f='${binary:Package}\n') && printf '%s\n' "$packages" | sort; }
 before=$(installed) || fail "dpkg-query cannot list the installed packages"
-scratch=$(mktemp -d)
 installed_before=$scratch/installed-before
 printf '%s\n' "$before" >"$installed_before"
 # Whatever the test installed goes again, whether it passed or not.

@@ -11,9 +11,7 @@ set -eu
 dist=$(cd "$1" && pwd)
 version=$2
 top=$(cd "$(dirname "$0")/.." && pwd)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "release_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 # refused FOLDER WHAT [PATH]: release.sh (PATH first) fails on FOLDER and leaves it as it was.
 refused() {
     before=$(cd "$1" && ls -A && sha256sum -- *)

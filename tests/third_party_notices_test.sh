@@ -7,10 +7,9 @@
 #   usage: third_party_notices_test.sh SOURCE_DIR
 set -eu
 script=$1/packaging/windows/third-party-notices.sh
-fail() { printf 'third_party_notices_test: %s\n' "$*" >&2; exit 1; }
-command -v dpkg-query >/dev/null || { echo "third_party_notices_test: skipped, no dpkg-query here to read Debian's copyright files"; exit 77; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/test_lib.sh"
+needs "to read Debian's copyright files" dpkg-query
+work=$scratch
 
 # A freeglut source and library, and a library no Debian package installed.
 mkdir -p "$work/source/freeglut/src/x11"
