@@ -22,14 +22,12 @@ SKIP = 77
 RIGHT_TO_LEFT = {"ar"}
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
-# The screenshots of the programs' windows (make screenshot) are shown pixel
-# for pixel; every other picture is a plot, which must stay sharp when scaled.
+# The programs' screenshots are shown pixel for pixel; every other picture is a plot.
 SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}
 
 
 def picture_size(path):
-    """Width and height from a PNG's or GIF's own header; None for SVG,
-    whose size the browser takes from its own attributes."""
+    """Width and height from a PNG's or GIF's header; None for SVG."""
     head = path.read_bytes()[:24]
     if head.startswith(b"\x89PNG"):
         return struct.unpack(">II", head[16:24])
@@ -102,9 +100,8 @@ return {
 
 
 # At the window's width: how far the page reaches, and each equation, table,
-# code block and picture that reaches past the window's edges with no box
-# between it and the page that scrolls it sideways, or whose content is wider
-# than its own box that does not scroll (spilt out or cut off).
+# code block and picture past the window's edges with no box that scrolls it
+# sideways, or wider than its own box that does not scroll.
 LAYOUT_FACTS = """
 const width = document.documentElement.clientWidth;
 const scrolls = box => ['auto', 'scroll'].includes(getComputedStyle(box).overflowX);
@@ -127,8 +124,7 @@ return {width: width, pageWidth: document.documentElement.scrollWidth, loose: lo
 
 
 def check_layout(driver, page, shots, faults):
-    """The page at each window width: nothing wider than the window but in a
-    scrolling box of its own, every plot sharp; a screenshot of each."""
+    """At each width: nothing wider than the window but in a box that scrolls, every plot sharp."""
     for width_name, width in WINDOWS.items():
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                {"width": width, "height": WINDOW_HEIGHT, "deviceScaleFactor": 1, "mobile": False})
@@ -154,9 +150,7 @@ def check_layout(driver, page, shots, faults):
 def check_page(driver, html_dir, page, shots, faults):
     """Loads one page, checks what needs no other page, returns its facts."""
     driver.get(page.as_uri())
-    # On a busy machine the browser may hand the page back before its
-    # stylesheet and pictures are in; what is missing after the deadline is
-    # a fault of the page.
+    # On a busy machine the browser may hand the page back before all is in.
     deadline = time.monotonic() + LOAD_SECONDS
     while time.monotonic() < deadline and not driver.execute_script(LOADED):
         time.sleep(0.1)
@@ -193,8 +187,7 @@ def check_page(driver, html_dir, page, shots, faults):
 
 
 def check_links(html_dir, facts, faults):
-    """Every link to a file leads to a page or picture in the folder, and
-    every anchor to an element of that page."""
+    """Every link to a file leads into the folder, every anchor to an element there."""
     for name, page in facts.items():
         for link in page["links"]:
             parts = urlsplit(link)
@@ -209,10 +202,9 @@ def check_links(html_dir, facts, faults):
 
 
 def network_faults(driver):
-    """From the browser's own network log: anything a page asked for beyond
-    the files, and anything at all asked of the network (the browser's own
-    start page draws on chrome:// and chrome-untrusted:// resources, which
-    stay inside it)."""
+    """From the browser's network log: anything a page asked for beyond the
+    files, and anything asked of the network (its own start page draws on
+    chrome:// resources, which stay inside it)."""
     faults = []
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]

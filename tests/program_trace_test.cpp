@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,11 +27,6 @@ static const struct TraceCase {
     {bothPrograms[1], R"("-geometry", "400x250+20+30")", "glutInitDisplayMode(18)",
      "glEnable(GL_CULL_FACE)\nglCullFace(GL_BACK)", "GL_AMBIENT_AND_DIFFUSE", "glutSwapBuffers()", "10", 400, 250},
 };
-
-static void PrintTo(const TraceCase &c, std::ostream *out)
-{
-    *out << c.program.name;
-}
 
 // In order; a {field} is filled in per program, frame or reshape, and one
 // left empty drops its line.
@@ -64,7 +58,6 @@ static const char *const frameCalls[] = {
 #ifndef TRACE_RUN_MS
 #define TRACE_RUN_MS 300
 #endif
-static const int runMs = TRACE_RUN_MS;
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
@@ -115,9 +108,9 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
         startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
                      {"LD_PRELOAD=" CALL_RECORDER_NAME, "LD_LIBRARY_PATH=" + libraryPath, "CALL_RECORD=" + record});
     ASSERT_NE(running.window, 0u);
-    sleepMs(runMs);
+    sleepMs(TRACE_RUN_MS);
     moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);
-    sleepMs(runMs);
+    sleepMs(TRACE_RUN_MS);
     EXPECT_NE(closeAndWait(running), -1);
     stopProgram(running);
 

@@ -53,6 +53,30 @@ for program in velmora tarnwick; do
     done
 done
 
+# The zip: one folder with the programs, the licence, the notices, a README
+# for Windows and the pages in every language, as the installer installs them.
+expected=$(cd "$windows_build" && find "$download" -type f | sort)
+members=$(unzip -Z1 "$bin/$download.zip")
+[ "$members" = "$expected" ] || fail "the zip holds: $members"
+unzip -q "$bin/$download.zip" -d "$scratch/zip"
+zipped=$scratch/zip/$download
+for file in LICENSE.txt THIRD-PARTY-NOTICES.txt velmora.exe tarnwick.exe docs/index.html docs/model.html \
+    $(for language in $languages; do echo "docs/$language/index.html docs/$language/model.html"; done); do
+    [ -f "$zipped/$file" ] || fail "the zip lacks $file"
+done
+for readme in README $(for language in $languages; do echo "README.$language"; done); do
+    grep -q "$(printf '\r')\$" "$zipped/$readme.txt" || fail "$readme.txt lacks Windows line endings"
+done
+# Each language's pages show the plots drawn in it, their legend translated.
+for language in $languages; do
+    use_catalogue "$(catalogue "$language")"
+    legend=$(gettext "the programs' model")
+    for plot in "$top"/docs/model-*.svg; do
+        plot=docs/$language/$(basename "$plot")
+        grep -qF "$legend" "$zipped/$plot" || fail "the zip's $plot is not drawn in $language"
+    done
+done
+
 # The notices name every library and object file the link maps name (import
 # stubs by their library), each licence's text, freeglut's tarball's SHA-256.
 for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
@@ -65,51 +89,24 @@ linked=$(sed 's|^.*/||' "$scratch/linked" | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
 freeglut_source=$windows_build/../freeglut-source/freeglut
-check_notices() {
-    notices=$(tr -d '\r' <"$1")
-    for part in $linked; do
-        stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
-        printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
-            printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "$1 has no entry for $part"
-    done
-    # Every copyright line near the top of a linked freeglut file travels with it.
-    for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
-        file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
-        [ -n "$file" ] || fail "no source of $part in $freeglut_source"
-        head -n 80 "$file" | grep -i 'copyright.*\(([cC])\|[0-9]\{4\}\)' | grep -v 'above copyright' |
-            sed 's/^[[:space:]/*]*//' | while read -r line; do
-                printf '%s\n' "$notices" | grep -qF -- "$line" || fail "$1 lacks $part's \"$line\""
-            done
-    done
-    for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
-        "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do
-        printf '%s\n' "$notices" | grep -qxF -- "$heading" || fail "$1 lacks: $heading"
-    done
-}
-
-# The zip: one folder with the programs, the licence, the notices, a README
-# for Windows and the pages in every language, as the installer installs them.
-expected=$(cd "$windows_build" && find "$download" -type f | sort)
-members=$(unzip -Z1 "$bin/$download.zip")
-[ "$members" = "$expected" ] || fail "the zip holds: $members"
-unzip -q "$bin/$download.zip" -d "$scratch/zip"
-check_notices "$scratch/zip/$download/THIRD-PARTY-NOTICES.txt"
-for file in LICENSE.txt THIRD-PARTY-NOTICES.txt velmora.exe tarnwick.exe docs/index.html docs/model.html \
-    $(for language in $languages; do echo "docs/$language/index.html docs/$language/model.html"; done); do
-    [ -f "$scratch/zip/$download/$file" ] || fail "the zip lacks $file"
+notices=$(tr -d '\r' <"$zipped/THIRD-PARTY-NOTICES.txt")
+for part in $linked; do
+    stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
+    printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
+        printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "the notices have no entry for $part"
 done
-for readme in README $(for language in $languages; do echo "README.$language"; done); do
-    grep -q "$(printf '\r')\$" "$scratch/zip/$download/$readme.txt" || fail "$readme.txt lacks Windows line endings"
+# Every copyright line near the top of a linked freeglut file travels with it.
+for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
+    file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
+    [ -n "$file" ] || fail "no source of $part in $freeglut_source"
+    head -n 80 "$file" | grep -i 'copyright.*\(([cC])\|[0-9]\{4\}\)' | grep -v 'above copyright' |
+        sed 's/^[[:space:]/*]*//' | while read -r line; do
+            printf '%s\n' "$notices" | grep -qF -- "$line" || fail "the notices lack $part's \"$line\""
+        done
 done
-# Each language's pages show the plots drawn in it, their legend translated.
-for language in $languages; do
-    use_catalogue "$(catalogue "$language")"
-    legend=$(gettext "the programs' model")
-    [ "$legend" != "the programs' model" ] || fail "the $language catalogue leaves the plots' legend in English"
-    for plot in "$top"/docs/model-*.svg; do
-        plot=docs/$language/$(basename "$plot")
-        grep -qF "$legend" "$scratch/zip/$download/$plot" || fail "the zip's $plot is not drawn in $language"
-    done
+for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
+    "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do
+    printf '%s\n' "$notices" | grep -qxF -- "$heading" || fail "the notices lack: $heading"
 done
 
 # Runs a Wine command and waits for every Wine process to end, each for 300 s at most.
