@@ -13,7 +13,6 @@
 #include <sstream>
 #include <string>
 #include <system_error>
-#include <vector>
 
 // The build's programs, or those in the folder PROGRAMS_UNDER_TEST names.
 static std::string underTest(const char *name, const char *built)
@@ -32,19 +31,16 @@ namespace {
 struct XServerEnvironment : testing::Environment {
     void SetUp() override
     {
-        std::string pattern = testing::TempDir() + "velmora-test-XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        ASSERT_NE(mkdtemp(name.data()), nullptr) << "cannot make a folder in " << testing::TempDir();
-        folder = std::string(name.data()) + "/";
+        folder = testing::TempDir() + "velmora-test-XXXXXX";
+        ASSERT_NE(mkdtemp(folder.data()), nullptr) << "cannot make a folder in " << testing::TempDir();
+        folder += "/";
         ASSERT_TRUE(startXServer(server)) << "cannot start Xvfb";
     }
     void TearDown() override
     {
         stopXServer(server);
         std::error_code ignored;
-        if (!folder.empty())
-            std::filesystem::remove_all(folder, ignored);
+        std::filesystem::remove_all(folder, ignored);
     }
 };
 const testing::Environment *const environment = testing::AddGlobalTestEnvironment(new XServerEnvironment);

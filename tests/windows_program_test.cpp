@@ -13,36 +13,33 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
-static std::string wine()
+static std::string fromEnvironment(const char *name, const char *otherwise)
 {
-    const char *command = std::getenv("WINE");
-    return command != nullptr ? command : "wine";
+    const char *value = std::getenv(name);
+    return value != nullptr ? value : otherwise;
 }
+static const std::string wine = fromEnvironment("WINE", "wine");
 
 static std::string executable(const ProgramCase &program)
 {
-    const char *folder = std::getenv("WINDOWS_PROGRAMS");
-    return std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe";
+    return fromEnvironment("WINDOWS_PROGRAMS", ".") + "/" + program.name + ".exe";
 }
 
 // A new Wine prefix is set up on this test's display, so its windows open there.
-static void setUpWine()
-{
-    waitForExit(launchProgram(testServer(), {wine(), "wineboot", "-i"}), 120000);
-}
-
-class WindowsProgram : public testing::TestWithParam<ProgramCase> {
+class UnderWine : public testing::Test {
 protected:
-    static void SetUpTestSuite() { setUpWine(); }
+    static void SetUpTestSuite() { waitForExit(launchProgram(testServer(), {wine, "wineboot", "-i"}), 120000); }
 };
+class WindowsProgram : public UnderWine, public testing::WithParamInterface<ProgramCase> {};
 
 TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
 {
     for (const bool withGeometry : {false, true}) {
         SCOPED_TRACE(withGeometry ? "-geometry 400x250+20+30" : "no arguments");
-        std::vector<std::string> argv = {wine(), executable(GetParam())};
+        std::vector<std::string> argv = {wine, executable(GetParam())};
         if (withGeometry)
             argv.insert(argv.end(), {"-geometry", "400x250+20+30"});
         RunningProgram program = startProgram(testServer(), argv);
@@ -52,8 +49,8 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
         if (!withGeometry)
             expectFirstView(program, first);
         const WindowGeometry geometry = windowGeometry(program.dpy, program.window);
-        EXPECT_EQ(geometry.width, applies ? 400 : 300);
-        EXPECT_EQ(geometry.height, applies ? 250 : 300);
+        EXPECT_EQ(std::make_tuple(geometry.width, geometry.height), applies ? std::make_tuple(400, 250)
+                                                                            : std::make_tuple(300, 300));
         EXPECT_TRUE(timeTextAdvances(program));
         // Wine hands the window's icon, the executable's GLUT_ICON, to X.
         const std::vector<IconImage> icon = windowIcon(program.dpy, program.window);
@@ -69,21 +66,15 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, WindowsProgram, testing::ValuesIn(bothPrograms), programName);
 
-class WindowsProgramFailure : public testing::Test {
-protected:
-    static void SetUpTestSuite() { setUpWine(); }
-};
-
 // A GUI program has no console: the toolkit's fatal message appears in a box
 // titled with the program's name, and closing it ends the program with a
 // non-zero status. Wine's msgbox channel traces the text the box shows.
-TEST_F(WindowsProgramFailure, TarnwickShowsTheToolkitsMessageInABox)
+TEST_F(UnderWine, TarnwickShowsTheToolkitsMessageInABox)
 {
-    // The trace goes into this run's own folder; its path reaches the shell
-    // as an argument ($0), never as part of the command it parses.
+    // The trace's path reaches the shell as an argument ($0), never as part of the command it parses.
     const std::string trace = runFolder() + "tarnwick-msgbox.trace";
     RunningProgram box = startProgram(
-        testServer(), {"/bin/sh", "-c", R"(exec "$@" 2>"$0")", trace, wine(), executable(bothPrograms[1]), "-geometry"},
+        testServer(), {"/bin/sh", "-c", R"(exec "$@" 2>"$0")", trace, wine, executable(bothPrograms[1]), "-geometry"},
         {"WINEDEBUG=-all,trace+msgbox"}, "tarnwick");
     ASSERT_NE(box.window, 0u) << "no message box, status " << box.exitStatus;
     requestClose(box.dpy, box.window);
