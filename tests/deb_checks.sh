@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Checks a built package meets wherever it is made (sourced; the caller
-# defines fail).
+# What every built package must meet (sourced after test_lib.sh).
 
 # check_depends DEB: GL comes through GLVND's libOpenGL (libopengl0) or the
 # classic libGL (libgl1), with freeglut and GLU, and no -dev package.

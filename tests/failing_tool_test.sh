@@ -1,9 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The gates stop when a tool feeding them fails: the catalogues' check, the
-# texts' lookup and the manual pages' check, with each tool in turn a failing
-# stub on PATH, end non-zero with one line naming the tool.
+# With each tool in turn a failing stub on PATH, the gates it feeds end
+# non-zero with one line naming the tool.
 #   usage: failing_tool_test.sh SOURCE_DIR
 set -eu
 source=$1

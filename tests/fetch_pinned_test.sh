@@ -1,11 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The pinned sources, offline: each whose files the sources folder
-# (VELMORA_SOURCES_DIR, else ../shared/web-sources) holds matches its pins and
-# unpacks into a folder named with a space, an apostrophe and a "ü"; with one
-# byte changed the fetch stops with one line naming the file and both
-# checksums, and the earlier, good fetch's folder is gone.
+# The pinned sources, offline (VELMORA_SOURCES_DIR, else ../shared/web-sources):
+# each matches and unpacks; one changed byte stops the fetch with one line.
 #   usage: fetch_pinned_test.sh SOURCE_DIR
 set -eu
 top=$1

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// A package's installed programs (the Pi's through qemu-user): the first
-// view, the time moving on and a close ending each with status 0; nothing
+// A package's installed programs (the Pi's through qemu-user); nothing
 // waits on the animation's speed, which emulation slows many times over.
 //   PROGRAMS_UNDER_TEST=FOLDER installed_program_test
 #include "program_session.h"

@@ -1,10 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Fails, naming the page, where groff has a word for a compressed manual
-# page as man-db hands it to a terminal (-k: preconv reads the coding line in
-# any locale); every warning counts but a line of Chinese, which has no
-# spaces, that cannot be broken. Unpacked first, so a failing zcat fails too.
+# Fails where groff has a word for a compressed manual page, as man-db hands
+# it to a terminal (-k: preconv reads the coding line in any locale), but a
+# line of Chinese, which has no spaces, that cannot be broken.
 #   usage: man_page_check.sh PAGE.gz...
 set -eu
 . "$(dirname "$0")/test_lib.sh"

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// The pendulum model: the exact state after the first steps, then one run
-// of 2,145,178 steps for the swing's peaks, sign changes and period, and the
-// time text up to its first drift.
+// The pendulum model's first steps, its swing over 200,000 steps and its
+// time text up to the first drift.
 #include "pendulum_model.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Packages the build as a .deb, checks what it holds and depends on with
-# Debian's own validators, the programs' hardening and stripping, and runs the
-# programs unpacked; each language's pages, menu entries and AppStream text
-# are in it, and man shows that language's page. Exits 77 (skipped), saying
-# which, where Debian's tools are missing.
+# The build's .deb, each language's parts in it, under Debian's own
+# validators, and its programs run unpacked.
 #   usage: package_install_test.sh BUILD_DIR WINDOW_SCREENSHOT [hardened]
 set -eu
 build=$(cd "$1" && pwd)

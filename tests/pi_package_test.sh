@@ -1,12 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The Raspberry Pi OS packages of a release as a Pi user gets them: checked
-# as the amd64 package is (lintian, the same files, Depends, hardening,
-# stripping), installed with apt-get beside this machine's architecture, and
-# run through qemu-user under Xvfb: the window (installed_program_test of
-# BUILD), then every call of a run (program_trace_test of the architecture's
-# own test build). Every package it installed is purged again. Needs root.
+# The Raspberry Pi OS packages checked as the amd64 one is, installed with
+# apt-get and run through qemu-user: the window (installed_program_test of
+# BUILD) and every call (the architecture's program_trace_test). Needs root.
 #   usage: pi_package_test.sh DIST_DIR VERSION BUILD ARM64_TEST_BUILD ARMHF_TEST_BUILD
 set -eu
 dist=$(cd "$1" && pwd)

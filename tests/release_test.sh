@@ -1,11 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# A release rebuilds bit for bit: the same commit cloned elsewhere, built
-# later under umask 002 with the builder's flags set to change all they can
-# and a junk freeglut in its build folders, gives the same SHA256SUMS
-# (diffoscope shows what differs). And release.sh leaves alone a folder of
-# other files, and a release whose next build fails.
+# A release rebuilds bit for bit from a clone elsewhere, later, under umask
+# 002, the builder's flags and a junk freeglut; release.sh leaves alone a
+# folder of other files, and a release whose next build fails.
 #   usage: release_test.sh DIST_DIR VERSION
 set -eu
 dist=$(cd "$1" && pwd)

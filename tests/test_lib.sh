@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Sourced by the shell tests: fail; needs, which skips (77, as ctest reads
-# it) where a tool is missing; and a scratch folder removed at the end.
+# Sourced by the shell tests: fail, needs (skipped: 77) and a scratch folder.
 test_name=$(basename "$0" .sh)
 fail() { printf '%s: %s\n' "$test_name" "$*" >&2; exit 1; }
 # needs WHERE TOOL...: skipped, naming each TOOL missing and WHERE it comes from.

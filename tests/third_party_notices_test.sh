@@ -1,9 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The Windows notices script, given made-up link maps and freeglut source
-# (no MinGW needed) with one fault planted each, ends non-zero with its one
-# message about that fault and leaves no notices file, not even an earlier one.
+# The Windows notices script stops at each planted fault with its one
+# message, leaving no notices, not even earlier ones (no MinGW needed).
 #   usage: third_party_notices_test.sh SOURCE_DIR
 set -eu
 script=$1/packaging/windows/third-party-notices.sh

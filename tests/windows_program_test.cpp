@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// The Windows executables under Wine and Xvfb (make test-windows): the
-// window, the time advancing, tarnwick's -geometry, a close ending each with
-// status 0; and a program that cannot start saying why in a message box.
+// The Windows executables under Wine and Xvfb (make test-windows).
 //   WINE=wine64 WINDOWS_PROGRAMS=FOLDER windows_program_test
 #include "program_session.h"
 #include "x_harness.h"

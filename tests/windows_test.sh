@@ -1,12 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# What a Windows user receives: the executables' headers (GUI, system DLLs
-# only, ASLR, DEP, stack protection) and resources (icon, version); the
-# notices against the link maps; the zip; and the installer under Wine and
-# Xvfb: for all users and for one, the programs run, an uninstall refused
-# while one runs, a German and a Chinese user's language, an earlier version
-# replaced, and each install removed without a trace.
+# What a Windows user receives: the executables, the notices, the zip, and
+# the installer under Wine in each way it installs, upgrades and uninstalls.
 #   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION WINDOWS_BUILD_DIR
 # WINDOWS_BUILD_DIR: the Windows programs' build (link maps, the downloads' folder, the icon).
 set -eu
