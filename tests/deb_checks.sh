@@ -12,14 +12,14 @@ check_depends() {
     case "$depends" in *-dev*) fail "a -dev package in the Depends of $1: $depends" ;; esac
 }
 
-# check_programs ROOT [unhardened]: each program under ROOT/usr/bin hardened
-# as Debian's own packages are, and stripped as dh_strip strips.
+# check_programs ROOT [hardened]: each program under ROOT/usr/bin stripped as
+# dh_strip strips and, where asked, hardened as Debian's own packages are.
 check_programs() {
     for program in "$1"/usr/bin/*; do
         report=$(hardening-check "$program" 2>/dev/null || true) # non-zero for the lines below the five
         for line in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
             "Read-only relocations" "Immediate binding"; do
-            [ "${2:-}" = unhardened ] || echo "$report" | grep -q "^ $line: yes" || fail "$report"
+            [ "${2:-}" != hardened ] || echo "$report" | grep -q "^ $line: yes" || fail "$report"
         done
         sections=$(readelf -S -W "$program") || fail "readelf cannot read $program"
         echo "$sections" | grep -Eq ' \.(comment|note) ' && fail "$program keeps .comment or .note"

@@ -16,7 +16,8 @@ static void expectReadAsX(const std::string &text)
     GeometryParts x = {0, 0, 0, 0, 0};
     x.mask = static_cast<unsigned>(XParseGeometry(text.c_str(), &x.x, &x.y, &x.width, &x.height));
     const GeometryParts ours = parseGeometry(text.c_str());
-    ASSERT_EQ(std::tie(ours.mask, ours.x, ours.y, ours.width, ours.height), std::tie(x.mask, x.x, x.y, x.width, x.height))
+    ASSERT_EQ(std::tie(ours.mask, ours.x, ours.y, ours.width, ours.height),
+              std::tie(x.mask, x.x, x.y, x.width, x.height))
         << '"' << text << '"';
 }
 

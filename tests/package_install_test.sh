@@ -7,8 +7,6 @@
 set -eu
 build=$(cd "$1" && pwd)
 screenshot=$2
-unhardened=unhardened
-[ "${3:-}" != hardened ] || unhardened=""
 . "$(dirname "$0")/test_lib.sh"
 . "$(dirname "$0")/deb_checks.sh"
 needs "Debian's tools, which make test installs" cpack dpkg-deb dpkg-shlibdeps file lintian desktop-file-validate \
@@ -37,10 +35,8 @@ for language in $languages; do
         "doc/velmora/html/$language/model-angle.svg"
     sh "$(dirname "$0")/man_page_check.sh" "$share/man/$language/man1/"*.1.gz
     for program in velmora tarnwick; do
-        for key in Name GenericName Comment Keywords; do
-            grep -q "^$key\[$language\]=" "$share/applications/$program.desktop" ||
-                fail "$program.desktop has no $key[$language]"
-        done
+        keys=$(grep -c "^\(Name\|GenericName\|Comment\|Keywords\)\[$language\]=" "$share/applications/$program.desktop" || true)
+        [ "$keys" = 4 ] || fail "$program.desktop has $keys of Name, GenericName, Comment, Keywords in $language"
     done
     # Newer gettext writes the language as a BCP 47 tag, with the script where
     # it has one (pt-BR, zh-Hans-CN); older as its code (pt_BR, zh_CN).
@@ -57,7 +53,7 @@ for language in $languages; do
 done
 
 sh "$(dirname "$0")/man_page_check.sh" "$share"/man/man1/*.1.gz
-check_programs "$scratch/root" $unhardened
+check_programs "$scratch/root" "${3:-}"
 for program in velmora tarnwick; do
     "$screenshot" "$scratch/root/usr/bin/$program" "$scratch/$program.png" 300 ||
         fail "the installed $program showed no window"

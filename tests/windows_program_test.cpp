@@ -47,8 +47,8 @@ TEST_P(WindowsProgram, ShowsThePendulumHonoursGeometryAndEndsOnClose)
         if (!withGeometry)
             expectFirstView(program, first);
         const WindowGeometry geometry = windowGeometry(program.dpy, program.window);
-        EXPECT_EQ(std::make_tuple(geometry.width, geometry.height), applies ? std::make_tuple(400, 250)
-                                                                            : std::make_tuple(300, 300));
+        EXPECT_EQ(std::make_tuple(geometry.width, geometry.height),
+                  applies ? std::make_tuple(400, 250) : std::make_tuple(300, 300));
         EXPECT_TRUE(timeTextAdvances(program));
         // Wine hands the window's icon, the executable's GLUT_ICON, to X.
         const std::vector<IconImage> icon = windowIcon(program.dpy, program.window);
@@ -80,6 +80,5 @@ TEST_F(UnderWine, TarnwickShowsTheToolkitsMessageInABox)
     EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0) << "status " << status;
     stopProgram(box);
     const std::string text = fileText(trace);
-    EXPECT_NE(text.find("-geometry parameter must be followed by window geometry settings"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("-geometry parameter must be followed by window geometry settings"), std::string::npos) << text;
 }
