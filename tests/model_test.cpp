@@ -58,10 +58,8 @@ TEST(PendulumModel, FirstStepsThenTwoMillionSteps)
             }
             ASSERT_TRUE(std::fabs(previous) >= 29.745 && std::fabs(previous) <= 29.750) << "at step " << step - 1;
         }
-        if (firstNegative == 0 && angle < 0.0) {
+        if (firstNegative == 0 && angle < 0.0)
             firstNegative = step;
-            EXPECT_STREQ(s.timeText, "1.050000");
-        }
         if (previous <= 0.0 && angle > 0.0) {
             const long period = step - lastUpwardCrossing;
             ASSERT_TRUE(lastUpwardCrossing == 0 || period == 208 || period == 209) << period << " at step " << step;
