@@ -27,9 +27,8 @@ found() {
 # option, the library it misses, its Debian package, the other libraries it needs
 while read -r option library package others; do
     # shellcheck disable=SC2046,SC2086 # the options are words
-    if "$cmake" -S "$source" -B "$scratch/build" $(found $others) "-D$option=ON" >"$scratch/log" 2>&1; then
+    "$cmake" -S "$source" -B "$scratch/build" $(found $others) "-D$option=ON" >"$scratch/log" 2>&1 &&
         fail "$option=ON configured without $library"
-    fi
     line="$library not found: install the Debian package $package, or configure with -D$option=OFF"
     grep -qxF "$line" "$scratch/log" || fail "$option=ON without $library did not say: $line"
     "$cmake" -S "$source" -B "$scratch/build" "-D$option=OFF" >/dev/null 2>&1

@@ -21,9 +21,8 @@ static void expectReadAsX(const std::string &text)
         << '"' << text << '"';
 }
 
-// Each part of [=][W][{xX}H][{+-}X[{+-}Y]] in its usual, empty, sign-only,
-// doubled-sign and malformed forms, then something left over or not; then
-// every string of up to six of the syntax's characters, a digit and a stranger.
+// Each part of [=][W][{xX}H][{+-}X[{+-}Y]] in its usual and malformed forms,
+// then every string of up to six of its characters, a digit and a stranger.
 TEST(GeometrySyntax, ReadsEveryCombinationOfPartsAndEveryShortStringAsX)
 {
     static const char *const prefixes[] = {"", "=", "=="};

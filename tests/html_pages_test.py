@@ -47,13 +47,12 @@ def start_browser(profile):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in (
-        "--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-        f"--user-data-dir={profile}", "--no-first-run", "--no-default-browser-check",
-        "--disable-background-networking", "--disable-component-update", "--disable-sync",
-        "--disable-extensions", "--disable-default-apps", "--hide-scrollbars",
+        "--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", f"--user-data-dir={profile}",
+        "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
+        "--disable-component-update", "--disable-sync", "--disable-extensions", "--disable-default-apps",
         # No name resolves and every proxied request meets a closed port.
-        "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9",
-        "--proxy-bypass-list=<-loopback>", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}",
+        "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9", "--proxy-bypass-list=<-loopback>",
+        "--hide-scrollbars", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}",
     ):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
@@ -97,9 +96,8 @@ return {
 """
 
 
-# At the window's width: how far the page reaches, and each equation, table,
-# code block and picture past the window's edges with no box that scrolls it
-# sideways, or wider than its own box that does not scroll.
+# How far the page reaches, and each equation, table, code block and picture
+# past the window's edges with no box scrolling it, or wider than its own box.
 LAYOUT_FACTS = """
 const width = document.documentElement.clientWidth;
 const scrolls = box => ['auto', 'scroll'].includes(getComputedStyle(box).overflowX);

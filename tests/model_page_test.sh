@@ -8,17 +8,11 @@ set -eu
 source=$1
 . "$(dirname "$0")/test_lib.sh"
 "$2" "$source/docs/source/model_page.md.in" "$scratch/model.md" "$scratch"
-if ! diff -u "$source/docs/model.md" "$scratch/model.md"; then
-    echo "docs/model.md differs from what the model computes now: run make docs" >&2
-    exit 1
-fi
+diff -u "$source/docs/model.md" "$scratch/model.md" || fail "docs/model.md differs from the model now: run make docs"
 "$2" "$source/docs/source/model.man.in" "$scratch/model.man" "$scratch"
 for page in velmora.1 tarnwick.1; do
     cp "$source/packaging/$page" "$scratch/$page"
     sh "$source/docs/source/man-model.sh" "$scratch/model.man" "$scratch/$page"
-    if ! diff -u "$source/packaging/$page" "$scratch/$page"; then
-        echo "packaging/$page differs from what the model computes now: run make docs" >&2
-        exit 1
-    fi
+    diff -u "$source/packaging/$page" "$scratch/$page" || fail "packaging/$page differs from the model now: run make docs"
 done
 echo "docs/model.md and the manual pages match the model's figures"

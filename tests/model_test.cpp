@@ -42,11 +42,9 @@ TEST(PendulumModel, FirstStepsThenTwoMillionSteps)
         if (step > 200000)
             continue;
         const double angle = s.angleDeg;
-        // 200,000 steps on, only the platform's sin's last bits differ: glibc
-        // gives 21.54611862496284 where it fuses a multiply and an add (amd64
-        // with FMA, arm64), 21.546118625031824 where not (armhf, older amd64),
-        // a correctly rounded sine 21.546118625025645. Any other change to
-        // the step moves it further.
+        // Only the platform's sin's last bits differ here: glibc gives
+        // 21.54611862496284 with a fused multiply-add (amd64 with FMA, arm64),
+        // 21.546118625031824 without; any change to the step moves it further.
         if (step == 200000) {
             EXPECT_NEAR(angle, 21.5461186250, 1e-9);
         }

@@ -22,9 +22,8 @@ TEST(PendulumReference, PeriodAgainstPublishedValues)
     EXPECT_NEAR(exactAmplitude(0.5), pi / 3.0, 1e-15);
 }
 
-// The Runge-Kutta reference and the exact motion, written independently,
-// agree over ten seconds; the exact motion turns at its amplitude a quarter
-// period in, and keeps its energy.
+// Written independently, the two agree over ten seconds; the exact motion
+// turns at its amplitude a quarter period in, and keeps its energy.
 TEST(PendulumReference, RungeKuttaFollowsTheExactMotion)
 {
     const double k = swingModulus(1.570795, w0), h = 0.01;

@@ -20,14 +20,12 @@ amd64=$dist/velmora_${version}_amd64.deb
 # The packages installed here, sorted; listed whole first, so that a failing
 # dpkg-query is seen (an empty list before would purge every package after).
 installed() { packages=$(dpkg-query -W -f='${binary:Package}\n') && printf '%s\n' "$packages" | sort; }
-before=$(installed) || fail "dpkg-query cannot list the installed packages"
-installed_before=$scratch/installed-before
-printf '%s\n' "$before" >"$installed_before"
+installed >"$scratch/installed-before" || fail "dpkg-query cannot list the installed packages"
 # Whatever the test installed goes again, whether it passed or not.
 clean_up() {
     if ! after=$(installed); then
         echo "pi_package_test: dpkg-query cannot list the installed packages: what the test installed stays" >&2
-    elif printf '%s\n' "$after" | comm -13 "$installed_before" - >"$scratch/added" && [ -s "$scratch/added" ]; then
+    elif printf '%s\n' "$after" | comm -13 "$scratch/installed-before" - >"$scratch/added" && [ -s "$scratch/added" ]; then
         DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null 2>&1 ||
             echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
     fi

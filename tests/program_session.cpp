@@ -15,13 +15,9 @@
 #include <system_error>
 
 // The build's programs, or those in the folder PROGRAMS_UNDER_TEST names.
-static std::string underTest(const char *name, const char *built)
-{
-    const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
-    return installed != nullptr ? std::string(installed) + "/" + name : built;
-}
-static const std::string velmoraPath = underTest("velmora", VELMORA_PATH);
-static const std::string tarnwickPath = underTest("tarnwick", TARNWICK_PATH);
+static const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
+static const std::string velmoraPath = installed != nullptr ? std::string(installed) + "/velmora" : VELMORA_PATH;
+static const std::string tarnwickPath = installed != nullptr ? std::string(installed) + "/tarnwick" : TARNWICK_PATH;
 const ProgramCase bothPrograms[2] = {{"velmora", velmoraPath.c_str()}, {"tarnwick", tarnwickPath.c_str()}};
 
 static XServer server;     // one Xvfb for the whole test binary

@@ -65,9 +65,8 @@ protected:
     Image first;
 };
 
-// The first view; the fixture's end checks the time moving on and the close.
-// make test-pi runs this alone on a package's programs, emulated: nothing
-// here waits on the animation's speed, which emulation slows many times over.
+// The first view, then the fixture's end; make test-pi runs this alone on the
+// emulated Pi programs, so nothing here waits on the animation's speed.
 TEST_P(ProgramWindow, ShowsThePendulumAdvancesAndEndsOnClose)
 {
     expectFirstView(program, first);
@@ -147,10 +146,9 @@ static std::vector<pid_t> loadEveryCore(unsigned seconds)
     return spinners;
 }
 
-// A window manager may make the window as large as X allows, past what the
-// renderer holds: the program is told its largest size and outlives such
-// sizes, and storms of odd ones, whether a frame falls before or after the
-// reshape that tells it, on a busy machine; it draws again once back within.
+// Sizes past what the renderer holds, as a window manager may set, and
+// storms of odd ones on a busy machine, whether a frame falls before or
+// after the reshape that tells the program: it outlives them and draws again.
 TEST_P(ProgramWindow, OutlivesASizeBeyondTheRenderer)
 {
     const WindowSize largest = windowMaxSize(program.dpy, program.window), renderer = renderersLargestView();
@@ -183,9 +181,8 @@ struct Outcome {
     std::string errors;
 };
 
-// Runs the line, which must end soundly: the window opens and a close ends
-// the program with status 0, or it ends at once with a non-zero status and a
-// message; never a signal, an X error or a hang.
+// Runs the line: a window a close ends with status 0, or at once a non-zero
+// status and a message; never a signal, an X error or a hang.
 static Outcome runSoundly(const ProgramCase &program, const std::string &shellPrefix,
                           const std::vector<std::string> &args)
 {
@@ -222,9 +219,8 @@ static const struct CommandLineCase {
     const char *complaint;   // else what the toolkit says before it exits; "" where either is sound
 } cases[] = {
     {"", {"-geometry", "400x250+20+30"}, 400, 250, 20, 30, nullptr},
-    // Numbers past an int are larger than the screen, not wrapped as the
-    // toolkit wraps them; a place past X's 16-bit coordinates is cut to the
-    // screen edge it points past, and one above the screen is kept.
+    // Numbers past an int are not wrapped as the toolkit wraps them, nor
+    // places past X's 16 bits.
     {"", {"-geometry", "4294967297x4294967297"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x250+65600+65600"}, 400, 250, 880, 774, nullptr},
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},

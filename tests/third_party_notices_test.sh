@@ -23,9 +23,8 @@ map() { printf 'Archive member included to satisfy reference by file (symbol)\n\
 # planted NAME MESSAGE MAP: on MAP, with earlier notices in place, it fails saying MESSAGE alone.
 planted() {
     echo "an earlier run's notices" >"$scratch/notices.txt"
-    status=0
-    sh "$script" "$scratch/notices.txt" "$scratch/source" "$scratch/libfreeglut_static.a" Title "$3" 2>"$scratch/errors" || status=$?
-    [ "$status" != 0 ] || fail "$1: ended with 0"
+    sh "$script" "$scratch/notices.txt" "$scratch/source" "$scratch/libfreeglut_static.a" Title "$3" 2>"$scratch/errors" &&
+        fail "$1: ended with 0"
     [ "$(cat "$scratch/errors")" = "third-party-notices: $2" ] || fail "$1: said $(cat "$scratch/errors") (not: $2)"
     [ ! -e "$scratch/notices.txt" ] || fail "$1: left a notices file"
     [ -z "$(find "$scratch" -maxdepth 1 -name 'notices.txt.*')" ] || fail "$1: left a partial notices file"

@@ -14,16 +14,12 @@
 #include <tuple>
 #include <vector>
 
-static std::string fromEnvironment(const char *name, const char *otherwise)
-{
-    const char *value = std::getenv(name);
-    return value != nullptr ? value : otherwise;
-}
-static const std::string wine = fromEnvironment("WINE", "wine");
+static const char *const wineCommand = std::getenv("WINE"), *const folder = std::getenv("WINDOWS_PROGRAMS");
+static const std::string wine = wineCommand != nullptr ? wineCommand : "wine";
 
 static std::string executable(const ProgramCase &program)
 {
-    return fromEnvironment("WINDOWS_PROGRAMS", ".") + "/" + program.name + ".exe";
+    return std::string(folder != nullptr ? folder : ".") + "/" + program.name + ".exe";
 }
 
 // A new Wine prefix is set up on this test's display, so its windows open there.

@@ -116,7 +116,6 @@ uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The values of a registry key, one "NAME|TYPE|DATA" a line.
 key_values() { "$WINE" reg query "$1" 2>/dev/null | tr -d '\r' | sed 's/^[[:space:]]*//; s/[[:space:]]\{2,\}/|/g'; }
 
-# Standard input as one line of hex digits.
 hex() { od -An -v -tx1 | tr -d ' \n'; }
 # check_install ROOT FOLDER MENU [LANGUAGE]: the files, the shortcuts, each
 # described in LANGUAGE (UTF-16LE in the .lnk), and the Uninstall key.
