@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: MIT
 # What every built package must meet (sourced after test_lib.sh).
 
-# check_depends DEB: GL comes through GLVND's libOpenGL (libopengl0) or the
-# classic libGL (libgl1), with freeglut and GLU, and no -dev package.
+# check_depends DEB: freeglut, GLU and GL (libOpenGL or the classic libGL), no -dev package.
 check_depends() {
     depends=$(dpkg-deb -f "$1" Depends) || fail "dpkg-deb cannot read $1"
     for library in libglut3.12 libglu1-mesa "libopengl0|libgl1"; do
@@ -12,8 +11,7 @@ check_depends() {
     case "$depends" in *-dev*) fail "a -dev package in the Depends of $1: $depends" ;; esac
 }
 
-# check_programs ROOT [hardened]: each program under ROOT/usr/bin stripped as
-# dh_strip strips and, where asked, hardened as Debian's own packages are.
+# check_programs ROOT [hardened]: ROOT/usr/bin stripped as dh_strip strips, and hardened as Debian's.
 check_programs() {
     for program in "$1"/usr/bin/*; do
         report=$(hardening-check "$program" 2>/dev/null || true) # non-zero for the lines below the five

@@ -24,9 +24,7 @@ names=$(awk '!/^#/ && NF && !seen[$1]++ { print $1 }' "$top/scripts/pinned-sourc
 tested=""
 for name in $names; do
     files=$(awk -v name="$name" '!/^#/ && $1 == name { print $3 }' "$top/scripts/pinned-sources.txt")
-    here=yes
-    for file in $files; do [ -f "$sources/$file" ] || here=""; done
-    [ -n "$here" ] || continue
+    for file in $files; do [ -f "$sources/$file" ] || continue 2; done
     fetch "$name" "$work/$name src" "$sources"
     [ "$status" = 0 ] || fail "$name: ended with $status: $(cat "$work/errors")"
     [ "$(cat "$work/out")" = "$work/$name src/$name" ] || fail "$name: printed $(cat "$work/out")"

@@ -40,10 +40,7 @@ for language in $languages; do
     done
     # Newer gettext writes the language as a BCP 47 tag, with the script where
     # it has one (pt-BR, zh-Hans-CN); older as its code (pt_BR, zh_CN).
-    case $language in
-    *_*) tag="${language%%_*}(-[A-Z][a-z]{3})?-${language#*_}" ;;
-    *) tag=$language ;;
-    esac
+    tag=$(printf '%s' "$language" | sed -E 's/^([a-z]+)_(.+)$/\1(-[A-Z][a-z]{3})?-\2/')
     grep -q -E "<summary xml:lang=\"($language|$tag)\">" "$share"/metainfo/*.xml ||
         fail "AppStream has no summary in $language"
     # man-db picks the page of a user's language: the NAME heading is translated.

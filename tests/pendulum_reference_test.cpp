@@ -8,7 +8,6 @@
 
 #include <cmath>
 
-static const double pi = 3.14159265358979323846;
 static const double w0 = std::sqrt(9.8 / 1.0);
 
 TEST(PendulumReference, PeriodAgainstPublishedValues)
@@ -16,10 +15,10 @@ TEST(PendulumReference, PeriodAgainstPublishedValues)
     // Small swings: the textbook 2 pi sqrt(L / g) = 2.00709 s.
     EXPECT_NEAR(exactPeriod(w0, 1e-6), 2.00709, 5e-6);
     // A swing out to 90 degrees (k = sin 45 degrees) is 1.18034 times slower.
-    EXPECT_NEAR(exactPeriod(w0, std::sin(pi / 4.0)) / (2.0 * pi / w0), 1.18034, 5e-6);
+    EXPECT_NEAR(exactPeriod(w0, std::sin(M_PI / 4.0)) / (2.0 * M_PI / w0), 1.18034, 5e-6);
     // Started at 90 degrees/s the swing reaches 2 asin(k) with k = omega0 / (2 w0).
-    EXPECT_NEAR(swingModulus(pi / 2.0, w0), 0.250886, 5e-7);
-    EXPECT_NEAR(exactAmplitude(0.5), pi / 3.0, 1e-15);
+    EXPECT_NEAR(swingModulus(M_PI / 2.0, w0), 0.250886, 5e-7);
+    EXPECT_NEAR(exactAmplitude(0.5), M_PI / 3.0, 1e-15);
 }
 
 // Written independently, the two agree over ten seconds; the exact motion

@@ -11,11 +11,9 @@ needs "to read Debian's copyright files" dpkg-query
 
 # A freeglut source and library, and a library no Debian package installed.
 mkdir -p "$scratch/source/freeglut/src/x11"
-: >"$scratch/source/freeglut_3.4.0.orig.tar.gz"
+touch "$scratch/source/freeglut_3.4.0.orig.tar.gz" "$scratch/libfreeglut_static.a" "$scratch/libunknown.a"
 echo "Freeglut Copyright" >"$scratch/source/freeglut/COPYING"
 echo "/* Copyright (c) 1999 Someone */" >"$scratch/source/freeglut/src/x11/fg_main_x11.c"
-: >"$scratch/libfreeglut_static.a"
-: >"$scratch/libunknown.a"
 
 # map FILE LIBRARY MEMBER: a link map naming one archive member.
 map() { printf 'Archive member included to satisfy reference by file (symbol)\n\n%s(%s)\n    x.o (f)\n' "$2" "$3" >"$1"; }

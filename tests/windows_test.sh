@@ -158,7 +158,6 @@ setup=$bin/$download-setup.exe
 wine_and_wait "$setup" /S
 check_install HKLM "$all_users" "$all_menu"
 "$WINE" reg query "HKCU\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "/S also wrote the key under HKCU"
-# The installed programs, started from Program Files, under Wine and Xvfb.
 WINE=$WINE WINDOWS_PROGRAMS=$all_users "$build/tests/windows_program_test"
 timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after windows_program_test"
 wine_and_wait "$all_users/uninstall.exe" /S
