@@ -14,12 +14,10 @@ import time
 from pathlib import Path
 from urllib.parse import unquote, urlsplit
 
-# The languages written right to left, whose pages run that way.
-RIGHT_TO_LEFT = {"ar"}
+RIGHT_TO_LEFT = {"ar"}  # the languages written, and their pages run, right to left
 WINDOWS = {"phone": 360, "tablet": 768, "desktop": 1280}
 WINDOW_HEIGHT = 900
-# The programs' screenshots are shown pixel for pixel; every other picture is a plot.
-SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}
+SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}  # pixel for pixel; the rest are plots
 
 
 def picture_size(path):
@@ -56,7 +54,6 @@ def start_browser(profile):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), None
 
 
-# The page, its stylesheet and its pictures all in.
 LOADED = """
 return document.readyState === 'complete' && document.styleSheets.length > 0
     && [...document.images].every(i => i.complete);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -27,6 +28,11 @@ static const struct TraceCase {
     {bothPrograms[1], R"("-geometry", "400x250+20+30")", "glutInitDisplayMode(18)",
      "glEnable(GL_CULL_FACE)\nglCullFace(GL_BACK)", "GL_AMBIENT_AND_DIFFUSE", "glutSwapBuffers()", "10", 400, 250},
 };
+
+static void PrintTo(const TraceCase &c, std::ostream *out)
+{
+    *out << c.program.name;
+}
 
 // In order; a {field} is filled in per program, frame or reshape, and one
 // left empty drops its line.
