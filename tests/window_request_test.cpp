@@ -36,9 +36,10 @@ TEST(GeometryOption, NumbersAreWrittenShortAndHeldAtTheLimit)
 
 static std::string shown(const GeometryOption &o)
 {
-    return std::to_string(o.given) + std::to_string(o.fullSize) + std::to_string(o.place) +
-           std::to_string(o.fromRight) + std::to_string(o.fromBottom) + " " + std::to_string(o.width) + "x" +
-           std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," + std::to_string(o.offsetY);
+    const auto bit = [](bool set) { return set ? "1" : "0"; };
+    return std::string(bit(o.given)) + bit(o.fullSize) + bit(o.place) + bit(o.fromRight) + bit(o.fromBottom) + " " +
+           std::to_string(o.width) + "x" + std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," +
+           std::to_string(o.offsetY);
 }
 
 // main's argv for the arguments after the program's name.
