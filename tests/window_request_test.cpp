@@ -43,18 +43,16 @@ static std::string shown(const GeometryOption &o)
 }
 
 // main's argv for the arguments after the program's name.
-static std::vector<char *> commandLine(const std::vector<const char *> &args)
+static std::vector<const char *> commandLine(std::vector<const char *> args)
 {
-    std::vector<char *> argv = {const_cast<char *>("program")};
-    for (const char *arg : args)
-        argv.push_back(const_cast<char *>(arg));
-    return argv;
+    args.insert(args.begin(), "program");
+    return args;
 }
 
 static GeometryOption readArguments(const std::vector<const char *> &args)
 {
-    std::vector<char *> argv = commandLine(args);
-    return readGeometryOption(static_cast<int>(argv.size()), argv.data());
+    std::vector<const char *> argv = commandLine(args);
+    return readGeometryOption(static_cast<int>(argv.size()), const_cast<char **>(argv.data()));
 }
 
 TEST(GeometryOption, TheLastGeometryIsReadAsTheToolkitFindsIt)
@@ -97,8 +95,10 @@ TEST(GeometryOption, AnOptionCountsOnlyWhereTheToolkitFindsIt)
         {{"-display", "-geometry", "-indirect"}, true},
     };
     for (const auto &c : cases) {
-        std::vector<char *> argv = commandLine(c.args);
-        EXPECT_EQ(hasToolkitOption(static_cast<int>(argv.size()), argv.data(), "-indirect"), c.found) << argv.back();
+        std::vector<const char *> argv = commandLine(c.args);
+        EXPECT_EQ(hasToolkitOption(static_cast<int>(argv.size()), const_cast<char **>(argv.data()), "-indirect"),
+                  c.found)
+            << argv.back();
     }
 }
 
