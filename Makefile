@@ -200,7 +200,7 @@ pi-test-builds:
 test-pi: pi-test-builds
 	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target installed_program_test
+	@cmake --build $(BUILD) -j $(JOBS) --target program_window_test
 	sh tests/pi_package_test.sh dist $(VERSION) $(BUILD) $(PI_TEST_BUILDS)
 
 # The model's exact figures and every call of a run of the test builds' own
