@@ -36,7 +36,7 @@ BUILD_PACKAGES = cmake g++ make freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-
 # The web pages: Emscripten, and the browser build's sources unpacked by dpkg-source.
 WEB_PACKAGES = cmake make emscripten dpkg-dev zip
 TEST_PACKAGES = $(BUILD_PACKAGES) $(WEB_PACKAGES) libgtest-dev xvfb lintian desktop-file-utils appstream groff-base devscripts \
-                chromium chromium-driver python3-selenium fonts-lmodern fonts-wqy-microhei fonts-noto-cjk \
+                chromium chromium-driver python3-selenium python3-pil fonts-lmodern fonts-wqy-microhei fonts-noto-cjk \
                 fonts-noto-core
 BENCH_PACKAGES = $(TEST_PACKAGES) libbenchmark-dev gnuplot-nox
 DOCS_PACKAGES = $(BUILD_PACKAGES) gnuplot-nox fonts-dejavu-core gettext-base
@@ -200,7 +200,7 @@ pi-test-builds:
 test-pi: pi-test-builds
 	@[ -f dist/SHA256SUMS ] || $(MAKE) --no-print-directory release
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target installed_program_test
+	@cmake --build $(BUILD) -j $(JOBS) --target program_window_test
 	sh tests/pi_package_test.sh dist $(VERSION) $(BUILD) $(PI_TEST_BUILDS)
 
 # The model's exact figures and every call of a run of the test builds' own

@@ -2,15 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 # The programs configure with every part off and none of the parts'
-# libraries to be found; each part switched on without its library stops
-# with the one line that names the Debian package and the option.
+# libraries; a part on without its library stops naming its package and option.
 #   usage: configure_parts_test.sh CMAKE SOURCE_DIR
 set -eu
 cmake=$1
 source=$2
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "configure_parts_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 
 libraries="GTest Boost PNG benchmark"
 # found LIBRARY...: the options that hide every other library of the parts
@@ -30,9 +27,8 @@ found() {
 # option, the library it misses, its Debian package, the other libraries it needs
 while read -r option library package others; do
     # shellcheck disable=SC2046,SC2086 # the options are words
-    if "$cmake" -S "$source" -B "$scratch/build" $(found $others) "-D$option=ON" >"$scratch/log" 2>&1; then
+    "$cmake" -S "$source" -B "$scratch/build" $(found $others) "-D$option=ON" >"$scratch/log" 2>&1 &&
         fail "$option=ON configured without $library"
-    fi
     line="$library not found: install the Debian package $package, or configure with -D$option=OFF"
     grep -qxF "$line" "$scratch/log" || fail "$option=ON without $library did not say: $line"
     "$cmake" -S "$source" -B "$scratch/build" "-D$option=OFF" >/dev/null 2>&1

@@ -1,68 +1,59 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The gates whose tools feed others stop when a tool fails, rather than
-# passing on the nothing it gave: the catalogues' check (msgmerge,
-# msgattrib, msgexec), the texts' lookup (python3) and the manual pages'
-# check (zcat, groff). Each tool in turn is a stub on PATH that fails; the
-# gate must end non-zero with one line, naming the tool.
+# With each tool in turn a failing stub on PATH, the gates it feeds end
+# non-zero with one line naming the tool.
 #   usage: failing_tool_test.sh SOURCE_DIR
 set -eu
 source=$1
-fail() { echo "failing_tool_test: $*" >&2; exit 1; }
-for tool in msgmerge msgattrib msgexec msgfmt groff; do
-    command -v "$tool" >/dev/null || { echo "failing_tool_test: skipped, no $tool here (gettext, groff-base)"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/stubs"
+. "$(dirname "$0")/test_lib.sh"
+needs "gettext, groff-base" msgmerge msgattrib msgexec msgfmt groff
+mkdir "$scratch/stubs"
 
-# A catalogue complete for its template, compiled, and a script that looks
-# a text up in it (and one it lacks); a manual page groff reads without a word.
-cat >"$work/t.pot" <<'POT'
+# A complete catalogue, a lookup of a text in it and of one it lacks, and a clean manual page.
+cat >"$scratch/t.pot" <<'POT'
 msgid ""
 msgstr "Content-Type: text/plain; charset=UTF-8\n"
 
 msgid "the programs' * model"
 msgstr ""
 POT
-sed 's/^msgstr ""$/msgstr "das « * » Modell"/' "$work/t.pot" >"$work/de.po"
-msgfmt -o "$work/de.mo" "$work/de.po"
-cat >"$work/lookup.sh" <<'LOOKUP'
+sed 's/^msgstr ""$/msgstr "das « * » Modell"/' "$scratch/t.pot" >"$scratch/de.po"
+msgfmt -o "$scratch/de.mo" "$scratch/de.po"
+cat >"$scratch/lookup.sh" <<'LOOKUP'
 set -eu
 . "$1/po/lookup.sh"
 use_catalogue "$2"
 [ "$(gettext "the programs' * model")" = "das « * » Modell" ]
 [ "$(gettext "the programs' model")" = "the programs' model" ]
 LOOKUP
-printf '.TH T 1\n.SH NAME\nt \\- a page\n' | gzip -n >"$work/t.1.gz"
+printf '.TH T 1\n.SH NAME\nt \\- a page\n' | gzip -n >"$scratch/t.1.gz"
 
-# gate TOOL COMMAND...: COMMAND passes as it is, and fails, naming TOOL
-# alone, with TOOL failing.
+# gate TOOL COMMAND...: COMMAND passes, and fails naming TOOL alone with TOOL failing.
 gate() {
     tool=$1
     shift
-    "$@" >/dev/null 2>"$work/errors" || fail "$* failed with every tool working: $(cat "$work/errors")"
-    printf '#!/bin/sh\nexit 3\n' >"$work/stubs/$tool"
-    chmod +x "$work/stubs/$tool"
+    "$@" >/dev/null 2>"$scratch/errors" || fail "$* failed with every tool working: $(cat "$scratch/errors")"
+    printf '#!/bin/sh\nexit 3\n' >"$scratch/stubs/$tool"
+    chmod +x "$scratch/stubs/$tool"
     status=0
-    PATH="$work/stubs:$PATH" "$@" >/dev/null 2>"$work/errors" || status=$?
-    rm "$work/stubs/$tool"
+    PATH="$scratch/stubs:$PATH" "$@" >/dev/null 2>"$scratch/errors" || status=$?
+    rm "$scratch/stubs/$tool"
     [ "$status" -ne 0 ] || fail "$* passed with $tool failing"
-    [ "$(wc -l <"$work/errors")" -eq 1 ] && grep -q "$tool" "$work/errors" ||
-        fail "$* with $tool failing said: $(cat "$work/errors") (not one line naming $tool)"
+    [ "$(wc -l <"$scratch/errors")" -eq 1 ] && grep -q "$tool" "$scratch/errors" ||
+        fail "$* with $tool failing said: $(cat "$scratch/errors") (not one line naming $tool)"
 }
 for tool in msgmerge msgattrib msgexec; do
-    gate "$tool" sh "$source/po/check-catalogues.sh" "$work/t.pot" "$work/de.po"
+    gate "$tool" sh "$source/po/check-catalogues.sh" "$scratch/t.pot" "$scratch/de.po"
 done
-gate python3 sh "$work/lookup.sh" "$source" "$work/de.mo"
+gate python3 sh "$scratch/lookup.sh" "$source" "$scratch/de.mo"
 # The lookup says nothing in any locale, the plain C one too.
 for locale in C C.UTF-8 ""; do
-    LC_ALL=$locale LANG=$locale sh "$work/lookup.sh" "$source" "$work/de.mo" 2>"$work/errors" ||
-        fail "the lookup failed in the locale '$locale': $(cat "$work/errors")"
-    [ ! -s "$work/errors" ] || fail "the lookup in the locale '$locale' said: $(cat "$work/errors")"
+    LC_ALL=$locale LANG=$locale sh "$scratch/lookup.sh" "$source" "$scratch/de.mo" 2>"$scratch/errors" ||
+        fail "the lookup failed in the locale '$locale': $(cat "$scratch/errors")"
+    [ ! -s "$scratch/errors" ] || fail "the lookup in the locale '$locale' said: $(cat "$scratch/errors")"
 done
 for tool in zcat groff; do
-    gate "$tool" sh "$source/tests/man_page_check.sh" "$work/t.1.gz"
+    gate "$tool" sh "$source/tests/man_page_check.sh" "$scratch/t.1.gz"
 done
 echo "failing_tool_test: each gate stopped, naming its tool, when the tool failed"

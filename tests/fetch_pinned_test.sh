@@ -1,25 +1,19 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The pinned sources, offline: every source whose files the sources folder
-# (VELMORA_SOURCES_DIR, else the shared folder beside the checkout) holds
-# matches its pins and unpacks, into a folder with a space, an apostrophe and
-# a non-ASCII letter; then, with one byte of one file changed, the fetch
-# stops with its one line naming the file and both checksums, and the folder
-# that held the earlier, good fetch is gone.
+# The pinned sources, offline (VELMORA_SOURCES_DIR, else ../shared/web-sources):
+# each matches and unpacks; one changed byte stops the fetch with one line.
 #   usage: fetch_pinned_test.sh SOURCE_DIR
 set -eu
 top=$1
-fail() { printf 'fetch_pinned_test: %s\n' "$*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 sources=${VELMORA_SOURCES_DIR:-$top/../shared/web-sources}
 [ -d "$sources" ] || { echo "fetch_pinned_test: skipped, no folder of pinned sources (VELMORA_SOURCES_DIR)"; exit 77; }
 sources=$(cd "$sources" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/Ana's Müller"
-work=$work/Ana\'s\ Müller
+work=$scratch/Ana\'s\ Müller
+mkdir "$work"
 
-# fetch NAME FOLDER SOURCES: the script's status, its path in $work/out and its complaints in $work/errors.
+# fetch NAME FOLDER SOURCES: the status, the path printed ($work/out), the complaints ($work/errors).
 fetch() {
     status=0
     VELMORA_SOURCES_DIR=$3 sh "$top/scripts/fetch-pinned.sh" "$1" "$2" >"$work/out" 2>"$work/errors" || status=$?
@@ -30,9 +24,7 @@ names=$(awk '!/^#/ && NF && !seen[$1]++ { print $1 }' "$top/scripts/pinned-sourc
 tested=""
 for name in $names; do
     files=$(awk -v name="$name" '!/^#/ && $1 == name { print $3 }' "$top/scripts/pinned-sources.txt")
-    here=yes
-    for file in $files; do [ -f "$sources/$file" ] || here=""; done
-    [ -n "$here" ] || continue
+    for file in $files; do [ -f "$sources/$file" ] || continue 2; done
     fetch "$name" "$work/$name src" "$sources"
     [ "$status" = 0 ] || fail "$name: ended with $status: $(cat "$work/errors")"
     [ "$(cat "$work/out")" = "$work/$name src/$name" ] || fail "$name: printed $(cat "$work/out")"

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// The Windows build's reader of X's geometry syntax against X's own
-// XParseGeometry: every string of a generated table read the same, parts and
-// values.
+// The Windows build's reader of X's geometry syntax against Xlib's own
+// XParseGeometry, parts and values, on generated strings.
 #include "geometry_syntax.h"
 
 #include <gtest/gtest.h>
@@ -10,22 +9,21 @@
 #include <X11/Xutil.h>
 
 #include <string>
+#include <tuple>
 
 static void expectReadAsX(const std::string &text)
 {
     GeometryParts x = {0, 0, 0, 0, 0};
     x.mask = static_cast<unsigned>(XParseGeometry(text.c_str(), &x.x, &x.y, &x.width, &x.height));
     const GeometryParts ours = parseGeometry(text.c_str());
-    ASSERT_EQ(ours.mask, x.mask) << '"' << text << '"';
-    ASSERT_EQ(ours.x, x.x) << '"' << text << '"';
-    ASSERT_EQ(ours.y, x.y) << '"' << text << '"';
-    ASSERT_EQ(ours.width, x.width) << '"' << text << '"';
-    ASSERT_EQ(ours.height, x.height) << '"' << text << '"';
+    ASSERT_EQ(std::tie(ours.mask, ours.x, ours.y, ours.width, ours.height),
+              std::tie(x.mask, x.x, x.y, x.width, x.height))
+        << '"' << text << '"';
 }
 
-// Each part of [=][W][{xX}H][{+-}X[{+-}Y]] in its usual, empty, sign-only,
-// doubled-sign and malformed forms, then something left over or not.
-TEST(GeometrySyntax, ReadsEveryCombinationOfPartsAsX)
+// Each part of [=][W][{xX}H][{+-}X[{+-}Y]] in its usual and malformed forms,
+// then every string of up to six of its characters, a digit and a stranger.
+TEST(GeometrySyntax, ReadsEveryCombinationOfPartsAndEveryShortStringAsX)
 {
     static const char *const prefixes[] = {"", "=", "=="};
     static const char *const widths[] = {"", "500", "0", "007", "a", "+5"};
@@ -39,23 +37,14 @@ TEST(GeometrySyntax, ReadsEveryCombinationOfPartsAsX)
                     for (const char *y : offsets)
                         for (const char *suffix : suffixes)
                             expectReadAsX(std::string(prefix) + width + height + x + y + suffix);
-}
 
-// Every string of up to six characters over the syntax's own characters, a
-// digit and a stranger, in any order.
-TEST(GeometrySyntax, ReadsEveryShortStringAsX)
-{
     static const char alphabet[] = "=xX+-40j";
     const int letters = static_cast<int>(sizeof alphabet - 1);
-    for (int length = 0; length <= 6; ++length) {
-        int count = 1;
-        for (int i = 0; i < length; ++i)
-            count *= letters;
+    for (int length = 0, count = 1; length <= 6; ++length, count *= letters)
         for (int n = 0; n < count; ++n) {
             std::string text;
             for (int i = 0, rest = n; i < length; ++i, rest /= letters)
                 text += alphabet[rest % letters];
             expectReadAsX(text);
         }
-    }
 }

@@ -1,19 +1,14 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Fails, naming the page and what groff said, where groff has a word for a
-# compressed manual page as man-db hands it over for a terminal. -k: the
-# translated pages are UTF-8, which preconv reads from their coding line in
-# any locale (the plain C one here). Every warning counts but where a line of
-# Chinese, which has no spaces, cannot be broken or adjusted at the page's
-# width. No line of the page as a UTF-8 terminal shows it is wider than its 80
-# columns (a Chinese or Japanese character takes two). The page is unpacked
-# first, so a page zcat cannot read fails too.
+# Fails where groff has a word for a compressed manual page, as man-db hands
+# it to a terminal (-k: preconv reads the coding line in any locale), but a
+# line of Chinese, which has no spaces, that cannot be broken; or where a line
+# of it, as a UTF-8 terminal shows it, is wider than 80 columns (a Chinese or
+# Japanese character takes two).
 #   usage: man_page_check.sh PAGE.gz...
 set -eu
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "man_page_check: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
 for page in "$@"; do
     zcat "$page" >"$scratch/page" || fail "zcat cannot read $page"
     found=$(LC_ALL=C groff -k -Tutf8 -man -ww -Wbreak -z <"$scratch/page" 2>&1) || fail "groff failed on $page: $found"

@@ -1,22 +1,16 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# The Raspberry Pi OS packages of a release as a Pi user gets them. Each is
-# checked as the amd64 package is (lintian, the same files, the libraries of
-# its own architecture in Depends, hardening, stripping), installed with
-# apt-get beside this machine's own architecture so that apt resolves its
-# dependencies as on the Pi, and its installed programs are run through
-# qemu-user under Xvfb with that architecture's Mesa: the window and its
-# pixels (installed_program_test of BUILD), then every call of a run, the
-# time texts from "0.010000" on included (program_trace_test of the
-# architecture's own test build, itself run through qemu-user). Afterwards
-# every package the test installed is purged again. Needs root.
+# The Raspberry Pi OS packages checked as the amd64 one is, installed with
+# apt-get and run through qemu-user: the window (program_window_test of
+# BUILD) and every call (the architecture's program_trace_test). Needs root.
 #   usage: pi_package_test.sh DIST_DIR VERSION BUILD ARM64_TEST_BUILD ARMHF_TEST_BUILD
 set -eu
 dist=$(cd "$1" && pwd)
 version=$2
 build=$(cd "$3" && pwd)
-fail() { echo "pi_package_test: $*" >&2; exit 1; }
+. "$(dirname "$0")/test_lib.sh"
+. "$(dirname "$0")/deb_checks.sh"
 [ "$(id -u)" -eq 0 ] || fail "needs root: it installs the packages with apt-get"
 if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q "install ok installed"; then
     fail "velmora is installed here, and each Pi package would take its place: remove it first"
@@ -26,15 +20,12 @@ amd64=$dist/velmora_${version}_amd64.deb
 # The packages installed here, sorted; listed whole first, so that a failing
 # dpkg-query is seen (an empty list before would purge every package after).
 installed() { packages=$(dpkg-query -W -f='${binary:Package}\n') && printf '%s\n' "$packages" | sort; }
-before=$(installed) || fail "dpkg-query cannot list the installed packages"
-scratch=$(mktemp -d)
-installed_before=$scratch/installed-before
-printf '%s\n' "$before" >"$installed_before"
+installed >"$scratch/installed-before" || fail "dpkg-query cannot list the installed packages"
 # Whatever the test installed goes again, whether it passed or not.
 clean_up() {
     if ! after=$(installed); then
         echo "pi_package_test: dpkg-query cannot list the installed packages: what the test installed stays" >&2
-    elif printf '%s\n' "$after" | comm -13 "$installed_before" - >"$scratch/added" && [ -s "$scratch/added" ]; then
+    elif printf '%s\n' "$after" | comm -13 "$scratch/installed-before" - >"$scratch/added" && [ -s "$scratch/added" ]; then
         DEBIAN_FRONTEND=noninteractive xargs apt-get purge -y -qq <"$scratch/added" >/dev/null 2>&1 ||
             echo "pi_package_test: could not purge what it installed: $(paste -sd ' ' "$scratch/added")" >&2
     fi
@@ -59,20 +50,9 @@ for pair in arm64:aarch64:$4 armhf:arm:$5; do
     files "$deb" "$scratch/$arch.files"
     diff "$scratch/amd64.files" "$scratch/$arch.files" >"$scratch/difference" ||
         fail "$deb does not hold the files the amd64 package holds: $(cat "$scratch/difference")"
-    depends=$(dpkg-deb -f "$deb" Depends)
-    for library in libglut3.12 libglu1-mesa "libopengl0|libgl1"; do
-        echo "$depends" | grep -Eq "(^|, )($library)( |,|$)" || fail "no $library in the Depends of $deb: $depends"
-    done
+    check_depends "$deb"
     rm -rf "$scratch/root" && dpkg -x "$deb" "$scratch/root"
-    for program in "$scratch"/root/usr/bin/*; do
-        report=$(hardening-check "$program" 2>/dev/null || true)
-        for line in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
-            "Read-only relocations" "Immediate binding"; do
-            echo "$report" | grep -q "^ $line: yes" || fail "$arch: $report"
-        done
-        sections=$(readelf -S -W "$program") || fail "$arch: readelf cannot read $program"
-        echo "$sections" | grep -Eq ' \.(comment|note) ' && fail "$arch: $program keeps .comment or .note"
-    done
+    check_programs "$scratch/root" hardened
 
     # As on the Pi: apt-get fetches the libraries of the package's architecture.
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >"$scratch/apt.log" 2>&1 ||
@@ -82,7 +62,8 @@ for pair in arm64:aarch64:$4 armhf:arm:$5; do
         printf '#!/bin/sh\nexec qemu-%s-static /usr/bin/%s "$@"\n' "$cpu" "$program" >"$scratch/$arch/$program"
         chmod +x "$scratch/$arch/$program"
     done
-    PROGRAMS_UNDER_TEST=$scratch/$arch "$build/tests/installed_program_test" >"$scratch/run.log" 2>&1 ||
+    PROGRAMS_UNDER_TEST=$scratch/$arch "$build/tests/program_window_test" \
+        --gtest_filter='*ProgramWindow.ShowsThePendulumAdvancesAndEndsOnClose*' >"$scratch/run.log" 2>&1 ||
         fail "the installed $arch programs, in their window: $(grep -v '^\[ *\(RUN\|OK\) ' "$scratch/run.log" | tail -n 30)"
     # The call recorder is preloaded into the emulated programs, not into the
     # shell that starts qemu, which says so on stderr.

@@ -9,19 +9,15 @@
 #include <cstddef>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
-#include <vector>
 
-// The build's programs, or the ones in the folder PROGRAMS_UNDER_TEST names
-// (an installed package's, started through an emulator by a script each).
-static std::string underTest(const char *name, const char *built)
-{
-    const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
-    return installed != nullptr ? std::string(installed) + "/" + name : built;
-}
-static const std::string velmoraPath = underTest("velmora", VELMORA_PATH);
-static const std::string tarnwickPath = underTest("tarnwick", TARNWICK_PATH);
+// The build's programs, or those in the folder PROGRAMS_UNDER_TEST names.
+static const char *const installed = std::getenv("PROGRAMS_UNDER_TEST");
+static const std::string velmoraPath = installed != nullptr ? std::string(installed) + "/velmora" : VELMORA_PATH;
+static const std::string tarnwickPath = installed != nullptr ? std::string(installed) + "/tarnwick" : TARNWICK_PATH;
 const ProgramCase bothPrograms[2] = {{"velmora", velmoraPath.c_str()}, {"tarnwick", tarnwickPath.c_str()}};
 
 static XServer server;     // one Xvfb for the whole test binary
@@ -31,19 +27,16 @@ namespace {
 struct XServerEnvironment : testing::Environment {
     void SetUp() override
     {
-        std::string pattern = testing::TempDir() + "velmora-test-XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        ASSERT_NE(mkdtemp(name.data()), nullptr) << "cannot make a folder in " << testing::TempDir();
-        folder = std::string(name.data()) + "/";
+        folder = testing::TempDir() + "velmora-test-XXXXXX";
+        ASSERT_NE(mkdtemp(folder.data()), nullptr) << "cannot make a folder in " << testing::TempDir();
+        folder += "/";
         ASSERT_TRUE(startXServer(server)) << "cannot start Xvfb";
     }
     void TearDown() override
     {
         stopXServer(server);
         std::error_code ignored;
-        if (!folder.empty())
-            std::filesystem::remove_all(folder, ignored);
+        std::filesystem::remove_all(folder, ignored);
     }
 };
 const testing::Environment *const environment = testing::AddGlobalTestEnvironment(new XServerEnvironment);
@@ -59,8 +52,21 @@ const std::string &runFolder()
     return folder;
 }
 
-// At 300 x 300 the bob hangs about 93 pixels below the centre and the pivot as
-// far above it; the overlay sits at the top left, 30 to 42 % of the way down.
+std::string programName(const testing::TestParamInfo<ProgramCase> &info)
+{
+    return info.param.name;
+}
+
+std::string fileText(const std::string &path)
+{
+    const std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// At 300 x 300 the bob hangs about 93 pixels below the centre, the pivot as
+// far above it, the overlay at the top left, 30 to 42 % of the way down.
 void expectFirstView(const RunningProgram &program, const Image &first)
 {
     EXPECT_EQ(windowTitle(program.dpy, program.window), "Velmora");

@@ -5,6 +5,8 @@
 
 #include "x_harness.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 
@@ -14,25 +16,27 @@ struct ProgramCase {
 };
 extern const ProgramCase bothPrograms[2];
 
-// Names a case by its program in test listings.
+// Names a case by its program in test listings and test names.
 inline void PrintTo(const ProgramCase &c, std::ostream *out)
 {
     *out << c.name;
 }
+std::string programName(const testing::TestParamInfo<ProgramCase> &info);
+
+// A file's whole text; empty where it cannot be read.
+std::string fileText(const std::string &path);
 
 // The Xvfb started for this test binary.
 const XServer &testServer();
 
-// A folder of this run's own, made fresh under the test temporary folder when
-// the test binary starts and removed, with all it holds, when it ends: every
-// file a test or a program it starts writes goes in here, so no run reads what
-// an earlier or a concurrent one left. Ends in '/'.
+// A folder of this run's own, made fresh under the test temporary folder and
+// removed at the end, for every file a test or its programs write, so no run
+// reads what another left. Ends in '/'.
 const std::string &runFolder();
 
-// The window a person first sees: titled "Velmora", 300 x 300, white around
-// the scene, the red bob hanging below the pivot, the overlay at the top left.
+// The first view: titled "Velmora", 300 x 300, white around the scene, the
+// red bob below the pivot, the overlay at the top left.
 void expectFirstView(const RunningProgram &program, const Image &first);
 
-// The program icon in one of the window's icon images: opaque, with the bob
-// red down and right of the image's centre, where packaging/velmora.svg has it.
+// An icon image shows the bob: opaque red down and right of its centre.
 bool iconShowsTheBob(const IconImage &image);

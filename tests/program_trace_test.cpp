@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
 // Every GL, GLU and GLUT call both programs make, as the call recorder sees
-// them, against the calls their profile and the model give: the start-up,
-// then each event of a run (reshape, display, timer) compared whole.
+// them, against their profile and the model, event by event.
 #include "call_record.h"
 #include "pendulum_model.h"
 #include "program_session.h"
@@ -12,8 +11,8 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,8 +34,8 @@ static void PrintTo(const TraceCase &c, std::ostream *out)
     *out << c.program.name;
 }
 
-// In the order made; a {field} is filled in per program, per frame or per
-// reshape, and a field left empty drops its line.
+// In order; a {field} is filled in per program, frame or reshape, and one
+// left empty drops its line.
 // clang-format off
 static const char *const startupCalls[] = {
     "glutInitWindowSize(300, 300)", "glutInit({{options}})", "{mode}", R"(glutCreateWindow("Velmora"))",
@@ -61,24 +60,12 @@ static const char *const frameCalls[] = {
 };
 // clang-format on
 
-// How long each part of a run lasts: long enough for a dozen ticks, which an
-// emulated build (qemu-user, its software renderer emulated too) takes far
-// longer to reach.
+// Each part of a run: a dozen ticks, far longer under qemu-user.
 #ifndef TRACE_RUN_MS
 #define TRACE_RUN_MS 300
 #endif
-static const int runMs = TRACE_RUN_MS;
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
-
-static std::string bitmapText(const std::string &text)
-{
-    std::string calls;
-    for (const char c : text)
-        calls += std::string(calls.empty() ? "" : "\n") + "glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, " +
-                 std::to_string(c) + ")";
-    return calls;
-}
 
 template <size_t N> static std::string fill(const char *const (&lines)[N], const Fields &fields)
 {
@@ -88,10 +75,12 @@ template <size_t N> static std::string fill(const char *const (&lines)[N], const
         for (const auto &field : fields)
             for (size_t at = text.find(field.first); at != std::string::npos; at = text.find(field.first))
                 text.replace(at, field.first.size(), field.second);
-        if (text.rfind("{text ", 0) == 0)
-            text = bitmapText(text.substr(6, text.size() - 7));
-        if (!text.empty())
+        if (text.rfind("{text ", 0) == 0) {
+            for (const char c : text.substr(6, text.size() - 7))
+                calls += "glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, " + std::to_string(c) + ")\n";
+        } else if (!text.empty()) {
             calls += text + "\n";
+        }
     }
     return calls;
 }
@@ -111,24 +100,21 @@ TEST_P(ProgramTrace, EveryCallOfARunMatchesTheProfileAndTheModel)
 {
     const TraceCase &c = GetParam();
     const std::string record = runFolder() + c.program.name + ".calls";
-    // ld.so splits LD_PRELOAD at spaces and colons, so the recorder goes by its
-    // bare name, found through the library path, whatever folder the build is in.
+    // ld.so splits LD_PRELOAD at spaces and colons: the recorder goes by its bare name.
     const char *const inherited = std::getenv("LD_LIBRARY_PATH");
     const std::string libraryPath = CALL_RECORDER_DIR + (inherited != nullptr ? ":" + std::string(inherited) : "");
     RunningProgram running =
         startProgram(testServer(), {c.program.path, "-geometry", "400x250+20+30"},
                      {"LD_PRELOAD=" CALL_RECORDER_NAME, "LD_LIBRARY_PATH=" + libraryPath, "CALL_RECORD=" + record});
     ASSERT_NE(running.window, 0u);
-    sleepMs(runMs);
+    sleepMs(TRACE_RUN_MS);
     moveResizeWindow(running.dpy, running.window, 0, 0, 500, 200);
-    sleepMs(runMs);
+    sleepMs(TRACE_RUN_MS);
     EXPECT_NE(closeAndWait(running), -1);
     stopProgram(running);
 
-    // The record split into the start-up and the events, each with its calls.
-    std::ifstream in(record);
-    ASSERT_TRUE(in && in.peek() != std::ifstream::traits_type::eof())
-        << "the call recorder wrote no record to " << record << ": was it preloaded?";
+    std::istringstream in(fileText(record));
+    ASSERT_FALSE(in.str().empty()) << "the call recorder wrote no record to " << record << ": was it preloaded?";
     std::vector<std::pair<std::string, std::string>> events = {{"start-up", ""}};
     for (std::string line; std::getline(in, line);)
         if (line.rfind("> ", 0) == 0)

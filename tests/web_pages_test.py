@@ -24,13 +24,13 @@ import math
 import os
 import shutil
 import statistics
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 from pathlib import Path
+
+from PIL import Image
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from html_pages_test import start_browser  # noqa: E402
@@ -68,37 +68,15 @@ return [copy.width, copy.height, btoa(text)];
 
 
 def read_png(path):
-    """Width, height and RGB rows of an 8-bit, non-interlaced RGB or RGBA PNG."""
-    data = Path(path).read_bytes()
-    width, height, depth, kind = struct.unpack(">IIBB", data[16:26])
-    assert depth == 8 and kind in (2, 6), f"{path}: not 8-bit RGB(A)"
-    chunks, at = b"", 8
-    while at < len(data):
-        length, name = struct.unpack(">I4s", data[at:at + 8])
-        if name == b"IDAT":
-            chunks += data[at + 8:at + 8 + length]
-        at += length + 12
-    raw, channels = zlib.decompress(chunks), 3 if kind == 2 else 4
-    stride, rows, previous = width * channels, [], bytearray(width * channels)
-    for y in range(height):
-        line = raw[y * (stride + 1):(y + 1) * (stride + 1)]
-        kind_of_filter, row = line[0], bytearray(line[1:])
-        for x in range(stride):
-            a = row[x - channels] if x >= channels else 0
-            b, c = previous[x], previous[x - channels] if x >= channels else 0
-            if kind_of_filter == 1:
-                row[x] = (row[x] + a) & 255
-            elif kind_of_filter == 2:
-                row[x] = (row[x] + b) & 255
-            elif kind_of_filter == 3:
-                row[x] = (row[x] + (a + b) // 2) & 255
-            elif kind_of_filter == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                row[x] = (row[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(row[x] for x in range(stride) if x % channels < 3))
-        previous = row
-    return width, height, rows
+    """Width, height and RGB rows of a PNG."""
+    with Image.open(path) as image:
+        width, height = image.size
+        data = image.convert("RGB").tobytes()
+    return width, height, rgb_rows(data, width, height)
+
+
+def rgb_rows(data, width, height):
+    return [data[y * width * 3:(y + 1) * width * 3] for y in range(height)]
 
 
 def is_red(rows, x, y):
@@ -179,12 +157,12 @@ def console_faults(driver):
             if "GPU stall due to ReadPixels" not in e["message"]]
 
 
-def canvas_measure(driver, first=""):
-    """The canvas measured; first: a script run before, in the same task, so
-    that what it draws is read before the browser presents it."""
+def canvas_pixels(driver, first=""):
+    """The canvas's pixels; first: a script run before, in the same task,
+    so that what it draws is read before the browser presents it."""
     width, height, pixels = driver.execute_script(first + CANVAS_PIXELS)
-    raw = base64.b64decode(pixels)
-    return width, height, measure(width, height, [raw[y * width * 3:(y + 1) * width * 3] for y in range(height)])
+    rows = rgb_rows(base64.b64decode(pixels), width, height)
+    return width, height, rows
 
 
 NATIVE_FRAMES = 3
@@ -209,7 +187,7 @@ def check_render(driver, folder, name, native, faults):
     period = 20 if name == "velmora" else 10
     seen = []
     for _ in range(200):
-        _, _, frame = canvas_measure(driver, f"stepFrame({period});")
+        frame = measure(*canvas_pixels(driver, f"stepFrame({period});"))
         if frame is not None:
             seen.append(frame)
     # The same tick: the fewest text pixels in one picture and not the other.
@@ -237,9 +215,7 @@ def check_draw_elements(driver, folder, faults):
     for variant, drawn in (("mended", True), ("stock", False)):
         open_page(driver, folder, "draw_elements", page=PAGE_DIR / "checks" / f"draw-elements-{variant}.html")
         time.sleep(1)
-        width, height, pixels = driver.execute_script(CANVAS_PIXELS)
-        raw = base64.b64decode(pixels)
-        rows = [raw[y * width * 3:(y + 1) * width * 3] for y in range(height)]
+        width, height, rows = canvas_pixels(driver)
         if is_red(rows, width // 2, height // 2) != drawn:
             faults.append(f"glDrawElements, {variant}: the triangle {'missing' if drawn else 'drawn'}")
     # Emscripten's own reports the vertices it lacks: that page's alone.

@@ -2,19 +2,19 @@
 // SPDX-License-Identifier: MIT
 // The -geometry option from the command line to the window asked for, a
 // table each: its numbers written short, the option found as the toolkit
-// finds it, the place on one axis, then the size and place mended for the
-// screen. What the programs' windows show for such lines is
-// program_window_test's.
+// finds it, the place on one axis, the size and place fitted to the screen.
 #include "geometry_option.h"
 #include "window_request.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(GeometryOption, NumbersAreWrittenShortAndHeldAtTheLimit)
 {
+    static const std::string sevens(10000, '7');
     static const struct {
         const char *geometry, *shortened;
     } cases[] = {
@@ -23,38 +23,36 @@ TEST(GeometryOption, NumbersAreWrittenShortAndHeldAtTheLimit)
         {"0007x08-0", "7x8-0"},
         {"1048576x1048577", "1048576x1048576"},
         {"4294967297x-99999999999999999999999+2147483648", "1048576x-1048576+1048576"},
+        {sevens.c_str(), "1048576"},
     };
     char shortened[shortGeometryLength];
     for (const auto &c : cases) {
         ASSERT_TRUE(shortenNumbers(c.geometry, shortened)) << c.geometry;
         EXPECT_STREQ(shortened, c.shortened);
     }
-    EXPECT_TRUE(shortenNumbers(std::string(10000, '7').c_str(), shortened));
-    EXPECT_STREQ(shortened, "1048576");
     EXPECT_TRUE(shortenNumbers(std::string(shortGeometryLength - 1, 'x').c_str(), shortened));
     EXPECT_FALSE(shortenNumbers(std::string(shortGeometryLength, 'x').c_str(), shortened));
 }
 
 static std::string shown(const GeometryOption &o)
 {
-    const auto flag = [](bool set) { return set ? "1" : "0"; };
-    return std::string(flag(o.given)) + flag(o.fullSize) + flag(o.place) + flag(o.fromRight) + flag(o.fromBottom) +
-           " " + std::to_string(o.width) + "x" + std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," +
+    const auto bit = [](bool set) { return set ? "1" : "0"; };
+    return std::string(bit(o.given)) + bit(o.fullSize) + bit(o.place) + bit(o.fromRight) + bit(o.fromBottom) + " " +
+           std::to_string(o.width) + "x" + std::to_string(o.height) + " " + std::to_string(o.offsetX) + "," +
            std::to_string(o.offsetY);
 }
 
-// A command line of the arguments after the program's name.
-struct CommandLine {
-    std::vector<const char *> argv;
-    explicit CommandLine(const std::vector<const char *> &args) : argv(args) { argv.insert(argv.begin(), "program"); }
-    int argc() const { return static_cast<int>(argv.size()); }
-    char **data() { return const_cast<char **>(argv.data()); }
-};
+// main's argv for the arguments after the program's name.
+static std::vector<const char *> commandLine(std::vector<const char *> args)
+{
+    args.insert(args.begin(), "program");
+    return args;
+}
 
 static GeometryOption readArguments(const std::vector<const char *> &args)
 {
-    CommandLine line(args);
-    return readGeometryOption(line.argc(), line.data());
+    std::vector<const char *> argv = commandLine(args);
+    return readGeometryOption(static_cast<int>(argv.size()), const_cast<char **>(argv.data()));
 }
 
 TEST(GeometryOption, TheLastGeometryIsReadAsTheToolkitFindsIt)
@@ -97,8 +95,10 @@ TEST(GeometryOption, AnOptionCountsOnlyWhereTheToolkitFindsIt)
         {{"-display", "-geometry", "-indirect"}, true},
     };
     for (const auto &c : cases) {
-        CommandLine line(c.args);
-        EXPECT_EQ(hasToolkitOption(line.argc(), line.data(), "-indirect"), c.found) << line.argv.back();
+        std::vector<const char *> argv = commandLine(c.args);
+        EXPECT_EQ(hasToolkitOption(static_cast<int>(argv.size()), const_cast<char **>(argv.data()), "-indirect"),
+                  c.found)
+            << argv.back();
     }
 }
 
@@ -141,12 +141,10 @@ TEST(WindowRequest, TheSizeIsHeldToTheScreenAndThePlaceMeasuredWithIt)
     };
     for (const auto &c : cases) {
         const WindowRequest r = fitWindowRequest(readArguments({"-geometry", c.geometry}), c.screen, {300, 300});
-        EXPECT_EQ(r.width, c.width) << c.geometry;
-        EXPECT_EQ(r.height, c.height) << c.geometry;
-        EXPECT_EQ(r.place, c.place) << c.geometry;
+        EXPECT_EQ(std::make_tuple(r.width, r.height, r.place), std::make_tuple(c.width, c.height, c.place))
+            << c.geometry;
         if (c.place) {
-            EXPECT_EQ(r.x, c.x) << c.geometry;
-            EXPECT_EQ(r.y, c.y) << c.geometry;
+            EXPECT_EQ(std::make_tuple(r.x, r.y), std::make_tuple(c.x, c.y)) << c.geometry;
         }
     }
 }

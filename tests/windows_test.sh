@@ -1,17 +1,10 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
-# Proves what a Windows user receives: the executables' headers (GUI
-# subsystem, Windows system DLLs only, ASLR, DEP, stack protection) and
-# resources (icon, version); the third-party notices against the link maps;
-# the zip; and the installer under Wine and Xvfb: installed silently for all
-# users and for the current user alone, the installed programs run, an
-# uninstall refused while a program runs, the installer in a German and a
-# Chinese user's language, an earlier version replaced in place, and each
-# install uninstalled silently without a trace.
+# What a Windows user receives: the executables, the notices, the zip, and
+# the installer under Wine in each way it installs, upgrades and uninstalls.
 #   usage: windows_test.sh WINDOWS_BIN_DIR BUILD_DIR VERSION WINDOWS_BUILD_DIR
-# WINDOWS_BUILD_DIR: where the Windows programs were built (link maps, the
-# folder the downloads hold, the icon, the freeglut source beside it).
+# WINDOWS_BUILD_DIR: the Windows programs' build (link maps, the downloads' folder, the icon).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "$1" && pwd)
@@ -23,12 +16,10 @@ download=velmora-$version-win64
 stage=$windows_build/$download
 fail() { printf 'windows_test: %s\n' "$*" >&2; exit 1; }
 . "$top/scripts/wine-scratch.sh"
-# The languages the downloads were built with, and a text in one of them.
 languages=$(cat "$windows_build/translations/po/LINGUAS")
 . "$top/po/lookup.sh"
 catalogue() { printf '%s' "$windows_build/translations/locale/$1/LC_MESSAGES/velmora.mo"; }
-# Wine takes Windows' user language from the locale: English, but where a
-# check below names another.
+# Wine takes Windows' user language from the locale: English, but where a check names another.
 LC_ALL=C.UTF-8
 export LC_ALL
 
@@ -46,7 +37,6 @@ for program in velmora tarnwick; do
     grep -q "stack smashing detected" "$exe" || fail "$program.exe has no stack protector"
     sections=$(x86_64-w64-mingw32-objdump -h "$exe") || fail "objdump cannot read $program.exe's sections"
     echo "$sections" | grep -q '\.debug' && fail "$program.exe has debug sections"
-
     # freeglut gives its windows the icon named GLUT_ICON: 16, 32, 48 and 256 px.
     wrestool -l -t14 "$exe" | grep -q "name='GLUT_ICON'" || fail "$program.exe has no GLUT_ICON"
     wrestool -x -t14 -n GLUT_ICON -o "$scratch/icon.ico" "$exe"
@@ -59,9 +49,32 @@ for program in velmora tarnwick; do
     done
 done
 
-# The notices name every library and object file the link maps say went
-# into the programs (import stubs by their library), each licence's text,
-# and freeglut's tarball by its SHA-256.
+# The zip: one folder with the programs, the licence, the notices, a README
+# for Windows and the pages in every language, as the installer installs them.
+expected=$(cd "$windows_build" && find "$download" -type f | sort)
+members=$(unzip -Z1 "$bin/$download.zip")
+[ "$members" = "$expected" ] || fail "the zip holds: $members"
+unzip -q "$bin/$download.zip" -d "$scratch/zip"
+zipped=$scratch/zip/$download
+for file in LICENSE.txt THIRD-PARTY-NOTICES.txt velmora.exe tarnwick.exe docs/index.html docs/model.html \
+    $(for language in $languages; do echo "docs/$language/index.html docs/$language/model.html"; done); do
+    [ -f "$zipped/$file" ] || fail "the zip lacks $file"
+done
+for readme in README $(for language in $languages; do echo "README.$language"; done); do
+    grep -q "$(printf '\r')\$" "$zipped/$readme.txt" || fail "$readme.txt lacks Windows line endings"
+done
+# Each language's pages show the plots drawn in it, their legend translated.
+for language in $languages; do
+    use_catalogue "$(catalogue "$language")"
+    legend=$(gettext "the programs' model")
+    for plot in "$top"/docs/model-*.svg; do
+        plot=docs/$language/$(basename "$plot")
+        grep -qF "$legend" "$zipped/$plot" || fail "the zip's $plot is not drawn in $language"
+    done
+done
+
+# The notices name every library and object file the link maps name (import
+# stubs by their library), each licence's text, freeglut's tarball's SHA-256.
 for map in "$windows_build/velmora.map" "$windows_build/tarnwick.map"; do
     awk '/^Archive member included/ { inside = 1; next }
          /^(Discarded input sections|Memory Configuration)/ { inside = 0 }
@@ -72,64 +85,27 @@ linked=$(sed 's|^.*/||' "$scratch/linked" | sort -u)
 [ -n "$linked" ] || fail "the link maps name no library"
 tarball=$(ls "$windows_build"/../freeglut-source/freeglut_*.orig.tar.*)
 freeglut_source=$windows_build/../freeglut-source/freeglut
-check_notices() {
-    notices=$(tr -d '\r' <"$1")
-    for part in $linked; do
-        stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
-        printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
-            printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "$1 has no entry for $part"
-    done
-    # Every copyright line near the top of a linked freeglut file (its own
-    # authors', or a notice of another origin such as X's) travels with it.
-    for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
-        file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
-        [ -n "$file" ] || fail "no source of $part in $freeglut_source"
-        head -n 80 "$file" | grep -i 'copyright.*\(([cC])\|[0-9]\{4\}\)' | grep -v 'above copyright' |
-            sed 's/^[[:space:]/*]*//' | while read -r line; do
-                printf '%s\n' "$notices" | grep -qF -- "$line" || fail "$1 lacks $part's \"$line\""
-            done
-    done
-    for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
-        "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do
-        printf '%s\n' "$notices" | grep -qxF -- "$heading" || fail "$1 lacks: $heading"
-    done
-}
-check_notices "$stage/THIRD-PARTY-NOTICES.txt"
-
-# The zip: one folder with both programs, the licence, the notices, a README
-# for Windows and the pages, each also in every language; the same files as
-# the folder the installer installs.
-expected=$(cd "$windows_build" && find "$download" -type f | sort)
-members=$(unzip -Z1 "$bin/$download.zip")
-[ "$members" = "$expected" ] || fail "the zip holds: $members"
-for file in LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt velmora.exe tarnwick.exe docs/index.html docs/model.html; do
-    printf '%s\n' "$members" | grep -qxF "$download/$file" || fail "the zip lacks $file"
+notices=$(tr -d '\r' <"$zipped/THIRD-PARTY-NOTICES.txt")
+for part in $linked; do
+    stubs="${part%%(*} from import stubs of $(echo "${part%%(*}" | sed 's/^lib//; s/\.a$//').dll"
+    printf '%s\n' "$notices" | sed 's/ from .*//' | grep -qxF -e "  $part" ||
+        printf '%s\n' "$notices" | grep -qxF -e "  $stubs" || fail "the notices have no entry for $part"
 done
-unzip -q "$bin/$download.zip" -d "$scratch/zip"
-check_notices "$scratch/zip/$download/THIRD-PARTY-NOTICES.txt"
-grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.txt" || fail "README.txt lacks Windows line endings"
-for name in THIRD-PARTY-NOTICES.txt docs; do
-    grep -q "$name" "$scratch/zip/$download/README.txt" || fail "README.txt does not name $name"
+# Every copyright line near the top of a linked freeglut file travels with it.
+for part in $(printf '%s\n' "$linked" | sed -n 's/^libfreeglut_static\.a(\(.*\)\.obj)$/\1/p'); do
+    file=$(find "$freeglut_source/src" -name "$part" | head -n 1)
+    [ -n "$file" ] || fail "no source of $part in $freeglut_source"
+    head -n 80 "$file" | grep -i 'copyright.*\(([cC])\|[0-9]\{4\}\)' | grep -v 'above copyright' |
+        sed 's/^[[:space:]/*]*//' | while read -r line; do
+            printf '%s\n' "$notices" | grep -qF -- "$line" || fail "the notices lack $part's \"$line\""
+        done
 done
-# Each language's pages show the model's plots drawn in that language: their
-# legend names the programs' model in it.
-for language in $languages; do
-    for file in "README.$language.txt" "docs/$language/index.html" "docs/$language/model.html"; do
-        printf '%s\n' "$members" | grep -qxF "$download/$file" || fail "the zip lacks $file"
-    done
-    grep -q "$(printf '\r')\$" "$scratch/zip/$download/README.$language.txt" ||
-        fail "README.$language.txt lacks Windows line endings"
-    use_catalogue "$(catalogue "$language")"
-    legend=$(gettext "the programs' model")
-    [ "$legend" != "the programs' model" ] || fail "the $language catalogue leaves the plots' legend in English"
-    for plot in "$top"/docs/model-*.svg; do
-        plot=docs/$language/$(basename "$plot")
-        grep -qF "$legend" "$scratch/zip/$download/$plot" || fail "the zip's $plot is not drawn in $language"
-    done
+for heading in "--- freeglut: COPYING ---" "--- MinGW-w64: ZPL-2.1 ---" "--- MinGW-w64: Lucent ---" \
+    "--- GCC Runtime Library Exception ---" "SHA-256 $(sha256sum "$tarball" | cut -d' ' -f1)."; do
+    printf '%s\n' "$notices" | grep -qxF -- "$heading" || fail "the notices lack: $heading"
 done
 
-# Runs a Wine command and waits until every Wine process has ended, each for
-# five minutes at most.
+# Runs a Wine command and waits for every Wine process to end, each for 300 s at most.
 wine_and_wait() {
     timeout 300 "$WINE" "$@" >/dev/null 2>&1 || fail "wine $* ended with $? (124: still running after 300 s)"
     timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after wine $*"
@@ -140,16 +116,12 @@ uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The values of a registry key, one "NAME|TYPE|DATA" a line.
 key_values() { "$WINE" reg query "$1" 2>/dev/null | tr -d '\r' | sed 's/^[[:space:]]*//; s/[[:space:]]\{2,\}/|/g'; }
 
-# Standard input as one line of hex digits.
 hex() { od -An -v -tx1 | tr -d ' \n'; }
-# check_install ROOT FOLDER MENU [LANGUAGE]: the files, shortcuts and
-# Uninstall key of an install whose installer spoke LANGUAGE (en): each
-# shortcut's description, one of the installer's own texts, in that language
-# (UTF-16LE in the .lnk).
+# check_install ROOT FOLDER MENU [LANGUAGE]: the files, the shortcuts, each
+# described in LANGUAGE (UTF-16LE in the .lnk), and the Uninstall key.
 check_install() {
     root=$1 folder=$2 menu=$3 language=${4:-en}
     for file in $installed uninstall.exe; do [ -f "$folder/$file" ] || fail "the installer put no $file into $folder"; done
-    check_notices "$folder/THIRD-PARTY-NOTICES.txt"
     use_catalogue "$(catalogue "$language")"
     for shortcut in Velmora Tarnwick; do
         [ -f "$menu/$shortcut.lnk" ] || fail "no Start-menu shortcut $shortcut in $menu"
@@ -182,19 +154,14 @@ all_users="$WINEPREFIX/drive_c/Program Files/velmora"
 all_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 setup=$bin/$download-setup.exe
 
-# For all users, silently: /S alone is the same as /S /AllUsers for an administrator.
-for switches in "/S" "/S /AllUsers"; do
-    wine_and_wait "$setup" $switches
-    check_install HKLM "$all_users" "$all_menu"
-    "$WINE" reg query "HKCU\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "$switches also wrote the key under HKCU"
-    if [ "$switches" = /S ]; then
-        # The installed programs, started from Program Files, under Wine and Xvfb.
-        WINE=$WINE WINDOWS_PROGRAMS=$all_users "$build/tests/windows_program_test"
-        timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after windows_program_test"
-    fi
-    wine_and_wait "$all_users/uninstall.exe" /S
-    check_removed HKLM "$all_users" "$all_menu"
-done
+# For all users, silently: /S alone, as an administrator, is /S /AllUsers (the upgrade below).
+wine_and_wait "$setup" /S
+check_install HKLM "$all_users" "$all_menu"
+"$WINE" reg query "HKCU\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "/S also wrote the key under HKCU"
+WINE=$WINE WINDOWS_PROGRAMS=$all_users "$build/tests/windows_program_test"
+timeout 300 "$wineserver" -w || fail "Wine's processes still running 300 s after windows_program_test"
+wine_and_wait "$all_users/uninstall.exe" /S
+check_removed HKLM "$all_users" "$all_menu"
 
 # For the current user alone: the user's own programs folder, Start menu and key.
 profile=$("$WINE" winepath -u "$("$WINE" cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')" 2>/dev/null)
@@ -205,9 +172,8 @@ check_install HKCU "$own" "$own_menu"
 "$WINE" reg query "HKLM\\$uninstall_key\\velmora" >/dev/null 2>&1 && fail "/CurrentUser wrote the key under HKLM"
 [ ! -e "$all_users" ] || fail "/CurrentUser installed into Program Files"
 
-# While a program runs, the uninstaller refuses (silently: exit code 2) and
-# leaves everything. Run in place (_?=) so that its exit code is its own.
-# The program runs on an X server of this test's own, with a Wine server of its own.
+# While a program runs (on an Xvfb of this test's own), the uninstaller,
+# run in place (_?=) so that its exit code is its own, refuses with 2.
 "$wineserver" -k 2>/dev/null || true
 start_xvfb 1024x768
 DISPLAY=$display "$WINE" "$own/velmora.exe" >/dev/null 2>&1 &
@@ -229,24 +195,23 @@ kill "$xvfb" && xvfb=""
 wine_and_wait "$own/uninstall.exe" /S
 check_removed HKCU "$own" "$own_menu"
 
-# A German and a Chinese user (each a locale of the test's own, from the
-# locales package's data): the installer picks their language, which NSIS
-# reads from Windows' user language, and so the uninstaller.
+# A German and a Chinese user (locales made here): the installer and the
+# uninstaller speak their language, which NSIS reads from Windows'.
 mkdir "$scratch/locales"
+# as_user COMMAND...: wine_and_wait in the user's locale; the checks stay in C.UTF-8.
+as_user() { (export LOCPATH="$scratch/locales" LC_ALL="$locale.UTF-8" && wine_and_wait "$@") || exit 1; }
 for user in de:de_DE zh_CN:zh_CN; do
     language=${user%%:*} locale=${user#*:}
     printf '%s\n' "$languages" | grep -qxF "$language" || continue
     localedef -i "$locale" -f UTF-8 "$scratch/locales/$locale.UTF-8" || fail "localedef could not make $locale.UTF-8"
-    LOCPATH=$scratch/locales LC_ALL=$locale.UTF-8 "$WINE" "$setup" /S /CurrentUser >/dev/null 2>&1
-    "$wineserver" -w
+    as_user "$setup" /S /CurrentUser
     check_install HKCU "$own" "$own_menu" "$language"
-    LOCPATH=$scratch/locales LC_ALL=$locale.UTF-8 "$WINE" "$own/uninstall.exe" /S >/dev/null 2>&1
-    "$wineserver" -w
+    as_user "$own/uninstall.exe" /S
     check_removed HKCU "$own" "$own_menu"
 done
 
-# An earlier version, with a file this one no longer has, replaced in place:
-# one Uninstall entry, this version's, and no file of the earlier one left.
+# An earlier version, with a file this one lacks, replaced in place: one
+# Uninstall entry, this version's, and no file of the earlier one left.
 cp -R "$stage" "$scratch/old"
 echo "only in the earlier version" >"$scratch/old/old-only.txt"
 cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTALL_LIST="$scratch/removed.nsh" \
