@@ -15,9 +15,12 @@ BUILD ?= build
 SANITIZE_FLAG = -DSANITIZE=OFF
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON $(SANITIZE_FLAG) \
               -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_BUILD_BENCHMARKS=OFF \
-              -DVELMORA_TRANSLATIONS=ON -DVELMORA_LANGUAGES="$(LANGUAGES)"
+              -DVELMORA_TRANSLATIONS=ON -DVELMORA_LANGUAGES="$(LANGUAGES)" -DWEB_PAGES_DIR="$(WEB_PAGES_DIR)"
 # Empty: every language of po/LINGUAS.
 LANGUAGES ?=
+# Empty: the pages without the programs' web pages (make web writes them;
+# make test and make release hand them over).
+WEB_PAGES_DIR ?=
 
 # make test SANITIZE=1: the whole suite built with ASan and UBSan, in a build
 # directory of its own; every executable carries the sanitizers' settings
