@@ -5,9 +5,9 @@
 // further (a sphere's strips then come out as scattered triangles); newer
 // Emscripten uploads up to the largest index, as here. gl4es reaches GL ES
 // through SDL_GL_GetProcAddress, which hands out the emscripten_gl names:
-// both are replaced.
+// both are replaced. Their signatures stay Emscripten's own, which newer
+// versions write with pointer types.
 var velmoraDrawElements = {
-  glDrawElements__sig: 'viiii',
   glDrawElements__deps: ['$GL'],
   glDrawElements: function(mode, count, type, indices) {
     var buffer = null;
@@ -32,7 +32,6 @@ var velmoraDrawElements = {
     GL.postDrawHandleClientVertexAttribBindings(vertices);
     if (buffer) GLctx.bindBuffer(0x8893, null);
   },
-  emscripten_glDrawElements__sig: 'viiii',
   emscripten_glDrawElements: 'glDrawElements',
 };
 mergeInto(LibraryManager.library, velmoraDrawElements);
