@@ -17,6 +17,10 @@ trap 'exit 1' HUP INT TERM
 
 WINEPREFIX=$scratch/wine
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# Wine reads the paths it is given in the locale's charset: UTF-8, as a
+# folder may hold any letter (in the C locale it cannot open 'Müller').
+# A run as another user's language sets LC_ALL of its own.
+export LC_ALL=C.UTF-8
 WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 

@@ -216,7 +216,7 @@ cp -R "$stage" "$scratch/old"
 echo "only in the earlier version" >"$scratch/old/old-only.txt"
 cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTALL_LIST="$scratch/removed.nsh" \
     -P "$top/cmake/nsis-file-lists.cmake"
-LC_ALL=C.UTF-8 makensis -V1 -DVERSION=0.9.0 -DPUBLISHER="The velmora developers" -DCOPYRIGHT="$copyright" -DSTAGE="$scratch/old" \
+makensis -V1 -DVERSION=0.9.0 -DPUBLISHER="The velmora developers" -DCOPYRIGHT="$copyright" -DSTAGE="$scratch/old" \
     -DICON="$windows_build/icon/velmora.ico" -DINSTALLED_FILES="$scratch/installed.nsh" \
     -DREMOVED_FILES="$scratch/removed.nsh" -DSTRINGS="$windows_build/installer-strings.nsh" \
     -DOUTFILE="$scratch/old-setup.exe" "$top/packaging/windows/installer.nsi" >/dev/null
