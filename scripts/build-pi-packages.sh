@@ -10,12 +10,16 @@
 # HOST_BUILD: a build of this source for this machine with the pages and the
 # translations (the languages of LANGUAGES, empty: all); the translated
 # pages' plots are taken from it, as a cross-build cannot run the figure maker.
-#   usage: build-pi-packages.sh FOLDER HOST_BUILD
+# WEB_PAGES: make web's folder, whose pages (the same on every architecture)
+# the packages carry, as the amd64 package does.
+#   usage: build-pi-packages.sh FOLDER HOST_BUILD [WEB_PAGES]
 set -eu
-[ $# -eq 2 ] || { echo "usage: build-pi-packages.sh FOLDER HOST_BUILD" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: build-pi-packages.sh FOLDER HOST_BUILD [WEB_PAGES]" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=$1
 host=$(cd "$2" && pwd)
+web=""
+[ $# -eq 2 ] || web=$(cd "$3" && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 mkdir -p "$folder"
 for triplet in aarch64-linux-gnu arm-linux-gnueabihf; do
@@ -23,7 +27,7 @@ for triplet in aarch64-linux-gnu arm-linux-gnueabihf; do
     cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$triplet.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARDEN=ON -DSANITIZE=OFF -DBUILD_TESTING=OFF \
         -DVELMORA_ICON=ON -DVELMORA_BUILD_DOCS=ON -DVELMORA_TRANSLATIONS=ON -DVELMORA_LANGUAGES="${LANGUAGES:-}" \
-        -DTRANSLATED_PLOTS_DIR="$host/translations" >/dev/null ||
+        -DTRANSLATED_PLOTS_DIR="$host/translations" -DWEB_PAGES_DIR="$web" >/dev/null ||
         { echo "build-pi-packages: cmake could not configure the $triplet build" >&2; exit 1; }
     cmake --build "$build" -j "$jobs" >/dev/null ||
         { echo "build-pi-packages: the $triplet build failed" >&2; exit 1; }

@@ -96,7 +96,7 @@ cmake --build "$work/linux" -j "$jobs" >/dev/null
 
 # The Raspberry Pi OS packages, cross-built for arm64 and armhf, with the
 # Linux build's translated plots.
-sh "$source/scripts/build-pi-packages.sh" "$work/pi" "$work/linux" >/dev/null
+sh "$source/scripts/build-pi-packages.sh" "$work/pi" "$work/linux" "$work/web" >/dev/null
 cp "$work/pi"/*.deb "$built/"
 
 # freeglut too is built afresh, from its pinned source; the translated
