@@ -19,12 +19,10 @@ import tempfile
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests"))
-from html_pages_test import start_browser  # noqa: E402
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools"))
+from headless_browser import WEBGL, start_browser, wait_for  # noqa: E402
 
-WEBGL = ("--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--window-size=800,600")
 RUN_SECONDS = 10
-START_SECONDS = 30
 SIZE_GOAL_KB = 600
 START_GOAL_MS = 1000
 # Counts the frames the page draws (one clear each) and notes the first
@@ -66,16 +64,6 @@ def browser_ticks(driver):
     return total
 
 
-def wait_for(driver, script):
-    deadline = time.monotonic() + START_SECONDS
-    while time.monotonic() < deadline:
-        value = driver.execute_script(script)
-        if value:
-            return value
-        time.sleep(0.05)
-    raise SystemExit(f"web_bench: not within {START_SECONDS} s: {script}")
-
-
 def native(rows, pattern):
     """A native figure of the same run: the measured column of frame_bench's row."""
     for line in rows:
@@ -104,8 +92,9 @@ def main():
             try:
                 driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FRAME_COUNTER})
                 driver.get((Path(folder) / f"{name}.html").as_uri())
-                first = wait_for(driver, "return window.first_frame_ms;")
-                wait_for(driver, "return window.program && program._simulatedTime && program._simulatedTime() > 0;")
+                first = wait_for(driver, "return window.first_frame_ms;", f"web_bench: {name}'s first frame")
+                wait_for(driver, "return window.program && program._simulatedTime && program._simulatedTime() > 0;",
+                         f"web_bench: {name}'s first tick")
                 start, cpu = driver.execute_script(STATE), browser_ticks(driver)
                 time.sleep(RUN_SECONDS)
                 end, cpu = driver.execute_script(STATE), browser_ticks(driver) - cpu

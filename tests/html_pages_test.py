@@ -8,12 +8,15 @@ Exits 77 (skipped) off Debian where Chromium is missing."""
 
 import json
 import os
-import struct
 import sys
 import tempfile
-import time
 from pathlib import Path
 from urllib.parse import unquote, urlsplit
+
+from PIL import Image
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools"))
+from headless_browser import start_browser, wait_for  # noqa: E402
 
 RIGHT_TO_LEFT = {"ar"}  # the languages written, and their pages run, right to left
 WEB_PAGES = ("velmora.html", "tarnwick.html")  # beside the pages; web_pages_test.py tests them
@@ -23,39 +26,11 @@ SCREENSHOTS = {"velmora.png", "tarnwick.png", "desktop.png", "pendulum.gif"}  # 
 
 
 def picture_size(path):
-    """Width and height from a PNG's or GIF's header; None for SVG."""
-    head = path.read_bytes()[:24]
-    if head.startswith(b"\x89PNG"):
-        return struct.unpack(">II", head[16:24])
-    if head.startswith(b"GIF"):
-        return struct.unpack("<HH", head[6:10])
-    return None
-
-
-def start_browser(profile, extra=()):
-    """Headless Chromium that reaches nothing beyond the files; extra: more
-    command-line switches."""
-    try:
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-    except ImportError:
-        return None, "python3-selenium"
-    for path in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
-        if not os.access(path, os.X_OK):
-            return None, path
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in (
-        "--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", f"--user-data-dir={profile}",
-        "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
-        "--disable-component-update", "--disable-sync", "--disable-extensions", "--disable-default-apps",
-        # No name resolves and every proxied request meets a closed port.
-        "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9", "--proxy-bypass-list=<-loopback>",
-        "--hide-scrollbars", f"--window-size={WINDOWS['desktop']},{WINDOW_HEIGHT}", *extra,
-    ):
-        options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), None
+    """Width and height of a raster picture as its file declares them; None for SVG."""
+    if path.suffix == ".svg":
+        return None
+    with Image.open(path) as image:
+        return image.size
 
 
 LOADED = """
@@ -145,9 +120,7 @@ def check_layout(driver, page, shots, faults):
 def check_page(driver, html_dir, page, shots, faults):
     driver.get(page.as_uri())
     # On a busy machine the browser may hand the page back before all is in.
-    deadline = time.monotonic() + 60
-    while time.monotonic() < deadline and not driver.execute_script(LOADED):
-        time.sleep(0.1)
+    wait_for(driver, LOADED, f"html_pages_test: {page.name} loaded", 60)
     facts = driver.execute_script(PAGE_FACTS)
     name = str(page.relative_to(html_dir))
     language = page.parent.name.replace("_", "-") if page.parent != html_dir else "en"
@@ -232,7 +205,7 @@ def main():
         return 1
     shots.mkdir(parents=True, exist_ok=True)
     with tempfile.TemporaryDirectory() as profile:
-        driver, missing = start_browser(profile)
+        driver, missing = start_browser(profile, window=(WINDOWS["desktop"], WINDOW_HEIGHT))
         if driver is None:
             on_debian = os.path.exists("/etc/debian_version")
             print(f"html_pages_test: {missing} is missing (Debian: chromium chromium-driver python3-selenium)",

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Both programs in a real window: what a person sees, resizes, a minute's
 // memory, sizes past the renderer, and every command line a user could type.
+#include "first_view.h"
 #include "program_session.h"
 #include "x_harness.h"
 

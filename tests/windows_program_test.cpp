@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The Windows executables under Wine and Xvfb (make test-windows).
 //   WINE=wine64 WINDOWS_PROGRAMS=FOLDER windows_program_test
+#include "first_view.h"
 #include "program_session.h"
 #include "x_harness.h"
 

@@ -214,12 +214,8 @@ done
 # Uninstall entry, this version's, and no file of the earlier one left.
 cp -R "$stage" "$scratch/old"
 echo "only in the earlier version" >"$scratch/old/old-only.txt"
-cmake -DFOLDER="$scratch/old" -DINSTALL_LIST="$scratch/installed.nsh" -DUNINSTALL_LIST="$scratch/removed.nsh" \
-    -P "$top/cmake/nsis-file-lists.cmake"
-makensis -V1 -DVERSION=0.9.0 -DPUBLISHER="The velmora developers" -DCOPYRIGHT="$copyright" -DSTAGE="$scratch/old" \
-    -DICON="$windows_build/icon/velmora.ico" -DINSTALLED_FILES="$scratch/installed.nsh" \
-    -DREMOVED_FILES="$scratch/removed.nsh" -DSTRINGS="$windows_build/installer-strings.nsh" \
-    -DOUTFILE="$scratch/old-setup.exe" "$top/packaging/windows/installer.nsi" >/dev/null
+sh "$top/packaging/windows/make-installer.sh" "$scratch/old" 0.9.0 "The velmora developers" \
+    "$windows_build/icon/velmora.ico" "$windows_build/installer-strings.nsh" "$scratch/old-setup.exe" >/dev/null
 wine_and_wait "$scratch/old-setup.exe" /S /AllUsers
 [ -f "$all_users/old-only.txt" ] || fail "the earlier version did not install"
 key_values "HKLM\\$uninstall_key\\velmora" | grep -qxF "DisplayVersion|REG_SZ|0.9.0" || fail "the earlier version wrote no key"

@@ -65,6 +65,16 @@ done <"$work/linked"
 entry() { if [ "$2" = - ]; then basename "$1"; else printf '%s(%s)\n' "$(basename "$1")" "$2"; fi; }
 # A package's name, version and source package, as dpkg knows them.
 package_line() { dpkg-query -W -f '${Package} ${Version} (Debian source package ${source:Package} ${source:Version})' "$1"; }
+# part NUMBER TITLE [PARTS]: a part's heading, and the Debian package of each
+# of PARTS (a file of path, member and package a line).
+part() {
+    printf '\n\n%s. %s\n\n' "$1" "$2"
+    [ -n "${3:-}" ] || return 0
+    for package in $(cut -f3 "$3" | sort -u); do
+        line=$(package_line "$package") || fail "dpkg-query knows no package $package"
+        echo "Source: $line."
+    done
+}
 
 # Debian's machine-readable copyright file, one record per Files stanza:
 # stanza.N.files (its patterns), stanza.N.copyright, stanza.N.license; and
@@ -161,10 +171,7 @@ license_comments() {
     debian=$(ls "$freeglut_source"/freeglut_*.dsc "$freeglut_source"/freeglut_*.debian.tar.* 2>/dev/null |
         head -n 1 | sed 's|.*/freeglut_||; s/\.dsc$//; s/\.debian\.tar\..*//')
     [ -f "$freeglut_source/freeglut/COPYING" ] || fail "no COPYING in $freeglut_source/freeglut"
-    echo
-    echo
-    echo "1. freeglut $upstream"
-    echo
+    part 1 "freeglut $upstream"
     echo "Source: Debian source package freeglut ${debian:-$upstream (upstream tarball only)},"
     echo "upstream tarball $(basename "$tarball"),"
     sum=$(sha256sum "$tarball")
@@ -188,14 +195,7 @@ license_comments() {
     cat "$work/freeglut.own"
 
     # MinGW-w64: Debian's copyright file of the package, stanza by stanza.
-    echo
-    echo
-    echo "2. MinGW-w64 runtime"
-    echo
-    for package in $(cut -f3 "$work/mingw-w64" | sort -u); do
-        line=$(package_line "$package")
-        echo "Source: $line."
-    done
+    part 2 "MinGW-w64 runtime" "$work/mingw-w64"
     echo "The licence of each part is that of its source file (named by the part's"
     echo "debugging information) in /usr/share/doc/mingw-w64-common/copyright."
     split_copyright /usr/share/doc/mingw-w64-common/copyright
@@ -232,14 +232,7 @@ license_comments() {
     done
 
     # GCC's runtime libraries: its copyright file and the exception.
-    echo
-    echo
-    echo "3. GCC runtime libraries"
-    echo
-    for package in $(cut -f3 "$work/gcc" | sort -u); do
-        line=$(package_line "$package")
-        echo "Source: $line."
-    done
+    part 3 "GCC runtime libraries" "$work/gcc"
     echo "Under the GNU General Public License, version 3 or later, with version 3.1"
     echo "of the GCC Runtime Library Exception (/usr/share/doc/gcc-mingw-w64-base/copyright)."
     echo "The exception lets a program compiled by GCC carry these parts under terms of"

@@ -33,10 +33,3 @@ const XServer &testServer();
 // removed at the end, for every file a test or its programs write, so no run
 // reads what another left. Ends in '/'.
 const std::string &runFolder();
-
-// The first view: titled "Velmora", 300 x 300, white around the scene, the
-// red bob below the pivot, the overlay at the top left.
-void expectFirstView(const RunningProgram &program, const Image &first);
-
-// An icon image shows the bob: opaque red down and right of its centre.
-bool iconShowsTheBob(const IconImage &image);
