@@ -115,7 +115,7 @@ docs:
 	$(BUILD)/docs/model_figures docs/source/model.man.in $(BUILD)/model.man $(BUILD)/model-data
 	sh docs/source/man-model.sh $(BUILD)/model.man packaging/velmora.1 packaging/tarnwick.1
 	sh docs/source/plot-labels.sh >$(BUILD)/model-data/labels.gp
-	gnuplot -c docs/source/model-plots.gp $(BUILD)/model-data docs $(BUILD)/model-data/labels.gp
+	sh docs/source/draw-plots.sh gnuplot $(BUILD)/model-data docs $(BUILD)/model-data/labels.gp
 	@cmake --build $(BUILD) --target html_pages >/dev/null
 	@echo "Wrote docs/model.md, its four plots (SVG), the manual pages' MODEL section and $(BUILD)/html/."
 

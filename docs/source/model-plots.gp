@@ -14,8 +14,9 @@ set encoding utf8
 load ARG3
 set terminal svg size 600,460 fixed font plotFont.",16" background "#ffffff"
 set grid lc rgb "#dddddd"
-# The key under the plot, where it hides no curve.
-set key below
+# The key under the plot, where it hides no curve; short samples leave room
+# for the longest legends (Russian's) within the picture.
+set key below samplen 2
 model = 1
 exact = 2
 rungeKutta = 3
