@@ -14,9 +14,10 @@ set encoding utf8
 load ARG3
 set terminal svg size 600,460 fixed font plotFont.",16" background "#ffffff"
 set grid lc rgb "#dddddd"
-# The key under the plot, where it hides no curve; short samples leave room
-# for the longest legends (Russian's) within the picture.
-set key below samplen 2
+# The key under the plot, where it hides no curve: each sample before its
+# legend, short enough that the longest legends (Russian's) stay within the
+# picture.
+set key below reverse Left samplen 3
 model = 1
 exact = 2
 rungeKutta = 3
