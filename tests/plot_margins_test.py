@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The velmora developers
 # SPDX-License-Identifier: MIT
 """Every model plot, each language's too, drawn with the fonts it names
-(rsvg-convert): nothing within 4 px of the picture's edge, where a title, an
+(rsvg-convert): nothing within 8 px of the picture's edge, where a title, an
 axis label or a key sample would be cut off.
   usage: plot_margins_test.py PLOT_DIR..."""
 
@@ -12,7 +12,7 @@ from pathlib import Path
 
 from PIL import Image
 
-MARGIN = 4  # px of white kept on every side
+MARGIN = 8  # px of white kept on every side, room for another font
 INK = 600  # a pixel darker than this sum of R, G and B is drawn
 
 plots = sorted(p for folder in sys.argv[1:] for p in Path(folder).glob("model-*.svg"))

@@ -16,8 +16,8 @@ set terminal svg size 600,460 fixed font plotFont.",16" background "#ffffff"
 set grid lc rgb "#dddddd"
 # The key under the plot, where it hides no curve: each sample before its
 # legend, short enough that the longest legends (Russian's) stay within the
-# picture.
-set key below reverse Left samplen 3
+# picture, and half a line apart from the axis label above it.
+set key below reverse Left samplen 3 height 0.5
 model = 1
 exact = 2
 rungeKutta = 3
@@ -63,6 +63,7 @@ set xrange [0:600]
 set yrange [0:*]
 set ytics 360
 set arrow from 60, graph 0 to 60, graph 1 nohead lc rgb "#888888" dt 3
-set label minuteLabel at 62, graph 0.95 tc rgb "#555555"
+# Below the ticks of the top edge.
+set label minuteLabel at 62, graph 0.88 tc rgb "#555555"
 plot data."/phase-lag.dat" index 0 using 1:2 with linespoints ls model pt 7 ps 0.4 title modelKey, \
      "" index 1 using 1:2 with lines ls rungeKutta title rungeKuttaKey
