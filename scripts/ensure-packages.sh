@@ -25,7 +25,10 @@ for package in $missing; do
     *:*) dpkg --print-foreign-architectures | grep -qxF "${package#*:}" || dpkg --add-architecture "${package#*:}" ;;
     esac
 done
+. "$(dirname "$0")/retry.sh"
+install_missing() {
+    apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
 echo "Installing Debian packages:$missing"
-apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null ||
-    { echo "apt-get could not install:$missing" >&2; exit 1; }
+retry apt-get install_missing || { echo "apt-get could not install:$missing" >&2; exit 1; }

@@ -47,7 +47,8 @@ apt() {
         -o Dir::State::Lists="$config/lists" "$@"
 }
 # The archive's signed index says where each file of the version lies.
-apt update >"$config/log" 2>&1 || { cat "$config/log" >&2; fail "apt-get update failed for $uri $suite"; }
+. "$(dirname "$0")/retry.sh"
+retry apt-get apt update >"$config/log" 2>&1 || { cat "$config/log" >&2; fail "apt-get update failed for $uri $suite"; }
 apt source --print-uris "$package=$version" >"$config/uris" 2>"$config/log" ||
     { cat "$config/log" >&2; fail "no source $package $version in $uri $suite"; }
 for file in "$@"; do

@@ -56,4 +56,35 @@ done
 for tool in zcat groff; do
     gate "$tool" sh "$source/tests/man_page_check.sh" "$scratch/t.1.gz"
 done
-echo "failing_tool_test: each gate stopped, naming its tool, when the tool failed"
+
+# The installer against a mirror mid-sync: apt-get's first updates fail, then pass.
+mkdir "$scratch/apt"
+printf '#!/bin/sh\nexit 1\n' >"$scratch/apt/dpkg-query"
+printf '#!/bin/sh\necho 0\n' >"$scratch/apt/id"
+printf '#!/bin/sh\necho "$1" >>"$STUBS/paused"\n' >"$scratch/apt/sleep"
+cat >"$scratch/apt/apt-get" <<'STUB'
+#!/bin/sh
+left=$(cat "$STUBS/failures")
+case $1 in
+update) [ "$left" -eq 0 ] || { echo $((left - 1)) >"$STUBS/failures"; echo "E: Mirror sync in progress?" >&2; exit 100; } ;;
+install) echo "$*" >>"$STUBS/installed" ;;
+esac
+STUB
+chmod +x "$scratch/apt"/*
+# installs FAILURES STATUS PAUSES: with FAILURES updates failing, the installer
+# ends with STATUS, having paused PAUSES seconds.
+installs() {
+    echo "$1" >"$scratch/apt/failures"
+    rm -f "$scratch/apt/paused" "$scratch/apt/installed"
+    status=0
+    STUBS=$scratch/apt PATH="$scratch/apt:$PATH" sh "$source/scripts/ensure-packages.sh" velmora-test-package \
+        >/dev/null 2>"$scratch/errors" || status=$?
+    [ "$status" = "$2" ] || fail "with $1 updates failing, the installer ended with $status: $(cat "$scratch/errors")"
+    [ "$(echo $(cat "$scratch/apt/paused"))" = "$3" ] || fail "with $1 updates failing, it paused $(cat "$scratch/apt/paused")"
+}
+installs 2 0 "15 45"
+grep -q " velmora-test-package$" "$scratch/apt/installed" || fail "after two failed updates, nothing was installed"
+installs 9 1 "15 45 135"
+[ "$(tail -n 1 "$scratch/errors")" = "apt-get could not install: velmora-test-package" ] ||
+    fail "with every update failing, it said: $(cat "$scratch/errors")"
+echo "failing_tool_test: each gate stopped, naming its tool, when the tool failed; apt-get was tried again"
