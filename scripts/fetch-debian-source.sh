@@ -48,7 +48,8 @@ apt() {
 }
 # The archive's signed index says where each file of the version lies.
 . "$(dirname "$0")/retry.sh"
-retry apt-get apt update >"$config/log" 2>&1 || { cat "$config/log" >&2; fail "apt-get update failed for $uri $suite"; }
+update() { apt update >"$config/log" 2>&1; }
+retry apt-get update || { cat "$config/log" >&2; fail "apt-get update failed for $uri $suite"; }
 apt source --print-uris "$package=$version" >"$config/uris" 2>"$config/log" ||
     { cat "$config/log" >&2; fail "no source $package $version in $uri $suite"; }
 for file in "$@"; do

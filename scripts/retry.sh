@@ -6,14 +6,15 @@
 # out, while a real failure still gives up after 195 s of pauses.
 # retry WHAT COMMAND...: runs COMMAND up to four times, pausing 15, 45 and
 # 135 s between tries; ends with the last try's status.
+# Its variables are prefixed, as sh has no local ones.
 retry() {
-    what=$1 pause=15
+    retry_what=$1 retry_pause=15
     shift
     until "$@"; do
-        status=$?
-        [ "$pause" -le 135 ] || return "$status"
-        echo "$what failed; trying again in $pause s" >&2
-        sleep "$pause"
-        pause=$((pause * 3))
+        retry_status=$?
+        [ "$retry_pause" -le 135 ] || return "$retry_status"
+        echo "$retry_what failed; trying again in $retry_pause s" >&2
+        sleep "$retry_pause"
+        retry_pause=$((retry_pause * 3))
     done
 }
