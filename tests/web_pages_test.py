@@ -194,14 +194,19 @@ def check_render(driver, folder, name, native, faults):
 
 def check_draw_elements(driver, folder, faults):
     """A triangle drawn from client-side arrays with indices past their
-    count: red at the middle with web/draw_elements.js, and without it (the
-    page Emscripten's own glDrawElements makes) not, which the check sees."""
-    for variant, drawn in (("mended", True), ("stock", False)):
+    count: red at the middle with web/draw_elements.js. Without it (the page
+    Emscripten's own glDrawElements makes) Emscripten 3.1.6 leaves it out,
+    which the check sees; a newer one draws it, which is said."""
+    drawn = {}
+    for variant in ("mended", "stock"):
         open_page(driver, folder, "draw_elements", page=PAGE_DIR / "checks" / f"draw-elements-{variant}.html")
         time.sleep(1)
         width, height, rows = canvas_pixels(driver)
-        if is_red(rows, width // 2, height // 2) != drawn:
-            faults.append(f"glDrawElements, {variant}: the triangle {'missing' if drawn else 'drawn'}")
+        drawn[variant] = is_red(rows, width // 2, height // 2)
+    if not drawn["mended"]:
+        faults.append("glDrawElements, mended: the triangle missing")
+    elif drawn["stock"]:
+        print("web_pages_test: glDrawElements: this Emscripten's own draws the triangle too, needing no mend")
     # Emscripten's own reports the vertices it lacks: that page's alone.
     driver.get_log("browser")
 
