@@ -98,13 +98,19 @@ static long residentKb(pid_t pid)
 }
 
 // GL objects made each frame and never freed grow the process, yet free at
-// exit, unseen by the leak checker and the call trace.
+// exit, unseen by the leak checker and the call trace. Under AddressSanitizer
+// its own allocator's bookkeeping grows the process too (past 1 MB a minute
+// with Debian 13's), so the build without it measures this.
 TEST_P(ProgramWindow, RunsAMinuteWithFlatMemory)
 {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "under AddressSanitizer, whose allocator grows the process; measured without it";
+#else
     sleepMs(10000); // warm-up: the renderer's caches fill during the first frames
     const long warm = residentKb(program.pid);
     sleepMs(50000);
     EXPECT_LT(residentKb(program.pid) - warm, 1024) << "resident memory grew from " << warm << " kB";
+#endif
 }
 
 // A desktop ties the window to its menu entry by its class, and shows its icon.

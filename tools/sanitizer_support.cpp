@@ -10,8 +10,7 @@ extern "C" const char *__asan_default_options()
 {
     // The trace tests preload the call recorder ahead of the sanitizer
     // runtime. The libraries allocate and free per frame; a small quarantine
-    // keeps the memory of a long run flat once it is full, so a growing
-    // resident size still means a leak.
+    // keeps the long runs of two tests at once small.
     return "detect_leaks=1:verify_asan_link_order=0:quarantine_size_mb=4";
 }
 
