@@ -104,7 +104,7 @@ static long residentKb(pid_t pid)
 TEST_P(ProgramWindow, RunsAMinuteWithFlatMemory)
 {
 #ifdef __SANITIZE_ADDRESS__
-    GTEST_SKIP() << "under AddressSanitizer, whose allocator grows the process; measured without it";
+    GTEST_SKIP() << "flat memory: skipped, under AddressSanitizer, whose allocator grows the process";
 #else
     sleepMs(10000); // warm-up: the renderer's caches fill during the first frames
     const long warm = residentKb(program.pid);
