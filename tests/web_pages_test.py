@@ -195,8 +195,8 @@ def check_render(driver, folder, name, native, faults):
 def check_draw_elements(driver, folder, faults):
     """A triangle drawn from client-side arrays with indices past their
     count: red at the middle with web/draw_elements.js. Without it (the page
-    Emscripten's own glDrawElements makes) Emscripten 3.1.6 leaves it out,
-    which the check sees; a newer one draws it, which is said."""
+    Emscripten's own glDrawElements makes) Emscripten 3.1.6 leaves it out; a
+    newer one draws it, which is said, the mend then not needed."""
     drawn = {}
     for variant in ("mended", "stock"):
         open_page(driver, folder, "draw_elements", page=PAGE_DIR / "checks" / f"draw-elements-{variant}.html")
