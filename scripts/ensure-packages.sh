@@ -26,9 +26,11 @@ for package in $missing; do
     esac
 done
 . "$(dirname "$0")/retry.sh"
-install_missing() {
-    apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
-}
+# A mirror can stay inconsistent for longer than the pauses (one index of a
+# foreign architecture the wrong size for a day); apt keeps the lists it has
+# and the rest may well be enough, so only a failed install stops the build.
+update_lists() { apt-get update -qq; }
+install_missing() { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null; }
 echo "Installing Debian packages:$missing"
+retry apt-get update_lists || echo "apt-get update kept failing; installing from the package lists apt has" >&2
 retry apt-get install_missing || { echo "apt-get could not install:$missing" >&2; exit 1; }

@@ -57,34 +57,38 @@ for tool in zcat groff; do
     gate "$tool" sh "$source/tests/man_page_check.sh" "$scratch/t.1.gz"
 done
 
-# The installer against a mirror mid-sync: apt-get's first updates fail, then pass.
+# The installer against a mirror mid-sync, or out of step for longer: its
+# updates, then perhaps its installs, fail as many times as asked.
 mkdir "$scratch/apt"
 printf '#!/bin/sh\nexit 1\n' >"$scratch/apt/dpkg-query"
 printf '#!/bin/sh\necho 0\n' >"$scratch/apt/id"
 printf '#!/bin/sh\necho "$1" >>"$STUBS/paused"\n' >"$scratch/apt/sleep"
 cat >"$scratch/apt/apt-get" <<'STUB'
 #!/bin/sh
-left=$(cat "$STUBS/failures")
-case $1 in
-update) [ "$left" -eq 0 ] || { echo $((left - 1)) >"$STUBS/failures"; echo "E: Mirror sync in progress?" >&2; exit 100; } ;;
-install) echo "$*" >>"$STUBS/installed" ;;
-esac
+left=$(cat "$STUBS/$1-failures")
+[ "$left" -eq 0 ] || { echo $((left - 1)) >"$STUBS/$1-failures"; echo "E: Mirror sync in progress?" >&2; exit 100; }
+[ "$1" != install ] || echo "$*" >>"$STUBS/installed"
 STUB
 chmod +x "$scratch/apt"/*
-# installs FAILURES STATUS PAUSES: with FAILURES updates failing, the installer
-# ends with STATUS, having paused PAUSES seconds.
+# installs UPDATES INSTALLS STATUS PAUSES: with UPDATES updates and INSTALLS
+# installs failing, the installer ends with STATUS, having paused PAUSES seconds.
 installs() {
-    echo "$1" >"$scratch/apt/failures"
+    echo "$1" >"$scratch/apt/update-failures"
+    echo "$2" >"$scratch/apt/install-failures"
     rm -f "$scratch/apt/paused" "$scratch/apt/installed"
     status=0
     STUBS=$scratch/apt PATH="$scratch/apt:$PATH" sh "$source/scripts/ensure-packages.sh" velmora-test-package \
         >/dev/null 2>"$scratch/errors" || status=$?
-    [ "$status" = "$2" ] || fail "with $1 updates failing, the installer ended with $status: $(cat "$scratch/errors")"
-    [ "$(echo $(cat "$scratch/apt/paused"))" = "$3" ] || fail "with $1 updates failing, it paused $(cat "$scratch/apt/paused")"
+    case="with $1 updates and $2 installs failing"
+    [ "$status" = "$3" ] || fail "$case, the installer ended with $status: $(cat "$scratch/errors")"
+    [ "$(echo $(cat "$scratch/apt/paused"))" = "$4" ] || fail "$case, it paused $(cat "$scratch/apt/paused")"
+    [ "$3" != 0 ] || grep -q " velmora-test-package$" "$scratch/apt/installed" || fail "$case, nothing was installed"
 }
-installs 2 0 "15 45"
-grep -q " velmora-test-package$" "$scratch/apt/installed" || fail "after two failed updates, nothing was installed"
-installs 9 1 "15 45 135"
+installs 2 0 0 "15 45"
+installs 9 0 0 "15 45 135"
+grep -qx "apt-get update kept failing; installing from the package lists apt has" "$scratch/errors" ||
+    fail "installing after every update failed, it said: $(cat "$scratch/errors")"
+installs 0 9 1 "15 45 135"
 [ "$(tail -n 1 "$scratch/errors")" = "apt-get could not install: velmora-test-package" ] ||
-    fail "with every update failing, it said: $(cat "$scratch/errors")"
+    fail "with every install failing, it said: $(cat "$scratch/errors")"
 echo "failing_tool_test: each gate stopped, naming its tool, when the tool failed; apt-get was tried again"
