@@ -197,18 +197,21 @@ def check_draw_elements(driver, folder, faults):
     count: red at the middle with web/draw_elements.js. Without it (the page
     Emscripten's own glDrawElements makes) Emscripten 3.1.6 leaves it out; a
     newer one draws it, which is said, the mend then not needed."""
+    faults += console_faults(driver)  # the pages before
     drawn = {}
     for variant in ("mended", "stock"):
         open_page(driver, folder, "draw_elements", page=PAGE_DIR / "checks" / f"draw-elements-{variant}.html")
-        time.sleep(1)
+        wait_for(driver, "return window.triangleDrawn === true;", f"glDrawElements, {variant}: drawn")
         width, height, rows = canvas_pixels(driver)
         drawn[variant] = is_red(rows, width // 2, height // 2)
+        # Emscripten's own reports the vertices it lacks: that page's alone.
+        messages = console_faults(driver)
+        if variant == "mended":
+            faults += messages
     if not drawn["mended"]:
         faults.append("glDrawElements, mended: the triangle missing")
     elif drawn["stock"]:
         print("web_pages_test: glDrawElements: this Emscripten's own draws the triangle too, needing no mend")
-    # Emscripten's own reports the vertices it lacks: that page's alone.
-    driver.get_log("browser")
 
 
 def check_resize(driver, folder, faults):

@@ -6,6 +6,7 @@
 // as many vertices as there are indices), for the render test to see that
 // web/draw_elements.js mends it.
 #include <GLES2/gl2.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 static const char *const vertexShader = "attribute vec2 p; void main() { gl_Position = vec4(p, 0.0, 1.0); }";
@@ -41,5 +42,6 @@ int main()
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, vertices);
     glDrawElements(GL_TRIANGLES, 3, GL_UNSIGNED_SHORT, indices);
+    emscripten_run_script("window.triangleDrawn = true;"); // the test reads the canvas from here on
     return 0;
 }
