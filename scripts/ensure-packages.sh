@@ -26,11 +26,29 @@ for package in $missing; do
     esac
 done
 . "$(dirname "$0")/retry.sh"
-# A mirror can stay inconsistent for longer than the pauses (one index of a
-# foreign architecture the wrong size for a day); apt keeps the lists it has
-# and the rest may well be enough, so only a failed install stops the build.
 update_lists() { apt-get update -qq; }
+# apt never takes a Release file older than the one it holds, so that an old
+# one cannot be replayed to hide fixes. Lists newer than the mirror (copied
+# with a system image, or the mirror gone back a day) then name indices the
+# mirror lacks, and no pause helps: fetch them once from nothing, and put the
+# old ones back if that fails too. The old ones wait beside the lists, on the
+# same file system, so that moving them cannot fail halfway.
+refetch_lists() {
+    eval "$(apt-config shell lists Dir::State::Lists/d)" && [ -d "$lists" ] || return 1
+    held=$(mktemp -d "${lists%/}.held.XXXXXX") || return 1
+    find "$lists" -maxdepth 1 -type f ! -name lock -exec mv -t "$held" {} + && update_lists && rm -rf "$held" && return 0
+    find "$lists" -maxdepth 1 -type f ! -name lock -delete
+    find "$held" -type f -exec mv -t "$lists" {} +
+    rmdir "$held"
+    return 1
+}
 install_missing() { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null; }
 echo "Installing Debian packages:$missing"
-retry apt-get update_lists || echo "apt-get update kept failing; installing from the package lists apt has" >&2
+# A mirror can stay inconsistent for longer than all this (one index of a
+# foreign architecture the wrong size for a day); apt keeps the lists it has
+# and the rest may well be enough, so only a failed install stops the build.
+retry apt-get update_lists || {
+    echo "apt-get update kept failing; fetching the package lists again from nothing" >&2
+    refetch_lists
+} || echo "apt-get update kept failing; installing from the package lists apt has" >&2
 retry apt-get install_missing || { echo "apt-get could not install:$missing" >&2; exit 1; }

@@ -58,18 +58,24 @@ for tool in zcat groff; do
 done
 
 # The installer against a mirror mid-sync, or out of step for longer: its
-# updates, then perhaps its installs, fail as many times as asked.
-mkdir "$scratch/apt"
+# updates, then perhaps its installs, fail as many times as asked, and every
+# update fails while apt holds lists newer than the mirror.
+mkdir -p "$scratch/apt/lists"
 printf '#!/bin/sh\nexit 1\n' >"$scratch/apt/dpkg-query"
 printf '#!/bin/sh\necho 0\n' >"$scratch/apt/id"
 printf '#!/bin/sh\necho "$1" >>"$STUBS/paused"\n' >"$scratch/apt/sleep"
 cat >"$scratch/apt/apt-get" <<'STUB'
 #!/bin/sh
+[ "$1" != update ] || [ ! -e "$STUBS/lists/newer_InRelease" ] || { echo "E: File has unexpected size" >&2; exit 100; }
 left=$(cat "$STUBS/$1-failures")
 [ "$left" -eq 0 ] || { echo $((left - 1)) >"$STUBS/$1-failures"; echo "E: Mirror sync in progress?" >&2; exit 100; }
 [ "$1" != install ] || echo "$*" >>"$STUBS/installed"
 STUB
-chmod +x "$scratch/apt"/*
+cat >"$scratch/apt/apt-config" <<'STUB'
+#!/bin/sh
+echo "lists='$STUBS/lists/'"
+STUB
+chmod +x "$scratch/apt"/apt-* "$scratch/apt"/dpkg-query "$scratch/apt"/id "$scratch/apt"/sleep
 # installs UPDATES INSTALLS STATUS PAUSES: with UPDATES updates and INSTALLS
 # installs failing, the installer ends with STATUS, having paused PAUSES seconds.
 installs() {
@@ -83,11 +89,18 @@ installs() {
     [ "$status" = "$3" ] || fail "$case, the installer ended with $status: $(cat "$scratch/errors")"
     [ "$(echo $(cat "$scratch/apt/paused"))" = "$4" ] || fail "$case, it paused $(cat "$scratch/apt/paused")"
     [ "$3" != 0 ] || grep -q " velmora-test-package$" "$scratch/apt/installed" || fail "$case, nothing was installed"
+    ! ls -d "$scratch/apt/lists.held."* >/dev/null 2>&1 || fail "$case, the lists it held were left beside apt's"
 }
 installs 2 0 0 "15 45"
+echo held >"$scratch/apt/lists/bookworm_InRelease"
 installs 9 0 0 "15 45 135"
 grep -qx "apt-get update kept failing; installing from the package lists apt has" "$scratch/errors" ||
     fail "installing after every update failed, it said: $(cat "$scratch/errors")"
+[ "$(cat "$scratch/apt/lists/bookworm_InRelease")" = held ] || fail "after every update failed, apt's own lists were gone"
+mv "$scratch/apt/lists/bookworm_InRelease" "$scratch/apt/lists/newer_InRelease"
+installs 0 0 0 "15 45 135"
+[ ! -e "$scratch/apt/lists/newer_InRelease" ] && ! grep -q "installing from the package lists apt has" "$scratch/errors" ||
+    fail "with lists newer than the mirror, they were not fetched again: $(cat "$scratch/errors")"
 installs 0 9 1 "15 45 135"
 [ "$(tail -n 1 "$scratch/errors")" = "apt-get could not install: velmora-test-package" ] ||
     fail "with every install failing, it said: $(cat "$scratch/errors")"
