@@ -75,7 +75,7 @@ cat >"$scratch/apt/apt-config" <<'STUB'
 #!/bin/sh
 echo "lists='$STUBS/lists/'"
 STUB
-chmod +x "$scratch/apt"/apt-* "$scratch/apt"/dpkg-query "$scratch/apt"/id "$scratch/apt"/sleep
+chmod +x "$scratch/apt"/*
 # installs UPDATES INSTALLS STATUS PAUSES: with UPDATES updates and INSTALLS
 # installs failing, the installer ends with STATUS, having paused PAUSES seconds.
 installs() {
